@@ -1,0 +1,2 @@
+# Portable: the checksum.
+# Windows: start-up, the main window, the About box, file reading.

@@ -1,0 +1,1 @@
+# Sources of src/controls (see src/CMakeLists.txt for the targets).

@@ -1,0 +1,17 @@
+#include "core/Exceptions.h"
+
+EInOutError::EInOutError(int errorCode)
+    : Exception(MessageFor(errorCode)), errorCode_(errorCode) {}
+
+std::string EInOutError::MessageFor(int errorCode)
+{
+    switch (errorCode) {
+    case 2: return "File not found";
+    case 3: return "Invalid filename";
+    case 4: return "Too many open files";
+    case 5: return "File access denied";
+    case 100: return "Read beyond end of file";
+    case 101: return "Disk full";
+    default: return "I/O error " + std::to_string(errorCode);
+    }
+}

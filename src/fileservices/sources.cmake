@@ -1,0 +1,1 @@
+# Sources of src/fileservices (see src/CMakeLists.txt for the targets).

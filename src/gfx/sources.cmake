@@ -1,0 +1,1 @@
+# Sources of src/gfx (see src/CMakeLists.txt for the targets).

@@ -1,0 +1,1 @@
+# Sources of src/skin (see src/CMakeLists.txt for the targets).

@@ -1,0 +1,110 @@
+#pragma once
+// Move-only owners of GDI and USER handles. Each frees its handle exactly once;
+// copying is deleted so an early return or a copy can never free it twice.
+
+#include <windows.h>
+
+#include <utility>
+
+template <typename Handle, typename Traits>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept
+    {
+        if (this != &other)
+            Reset(other.Release());
+        return *this;
+    }
+    ~UniqueHandle() { Reset(); }
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Handle(); }
+    Handle Release() { return std::exchange(handle_, Handle()); }
+    void Reset(Handle handle = Handle())
+    {
+        Handle old = std::exchange(handle_, handle);
+        if (old != Handle())
+            Traits::Free(old);
+    }
+
+private:
+    Handle handle_ = Handle();
+};
+
+struct GdiObjectTraits {
+    static void Free(HGDIOBJ h) { DeleteObject(h); }
+};
+struct IconTraits {
+    static void Free(HICON h) { DestroyIcon(h); }
+};
+struct MemoryDcTraits {
+    static void Free(HDC h) { DeleteDC(h); }
+};
+struct KernelHandleTraits {
+    static void Free(HANDLE h) { CloseHandle(h); }
+};
+struct MenuTraits {
+    static void Free(HMENU h) { DestroyMenu(h); }
+};
+
+using UniqueFont = UniqueHandle<HFONT, GdiObjectTraits>;
+using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectTraits>;
+using UniquePen = UniqueHandle<HPEN, GdiObjectTraits>;
+using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
+using UniqueRegion = UniqueHandle<HRGN, GdiObjectTraits>;
+using UniqueIcon = UniqueHandle<HICON, IconTraits>;
+using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
+using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
+
+// A kernel handle; INVALID_HANDLE_VALUE is normalised to empty.
+class UniqueFile : public UniqueHandle<HANDLE, KernelHandleTraits> {
+public:
+    UniqueFile() = default;
+    explicit UniqueFile(HANDLE h)
+        : UniqueHandle(h == INVALID_HANDLE_VALUE ? HANDLE() : h) {}
+};
+
+// A window DC obtained with GetDC, released with ReleaseDC.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { if (dc_) ReleaseDC(window_, dc_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Selects an object into a DC for a scope and puts the previous one back.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+    ~SelectGuard() { if (previous_) SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// Saves a DC's whole state for a scope (clip, origin, colours, selected objects).
+class SaveDcGuard {
+public:
+    explicit SaveDcGuard(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    SaveDcGuard(const SaveDcGuard&) = delete;
+    SaveDcGuard& operator=(const SaveDcGuard&) = delete;
+    ~SaveDcGuard() { if (saved_) RestoreDC(dc_, saved_); }
+
+private:
+    HDC dc_;
+    int saved_;
+};

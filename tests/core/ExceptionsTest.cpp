@@ -1,0 +1,15 @@
+#include <gtest/gtest.h>
+
+#include "core/Exceptions.h"
+
+TEST(InOutError, MessagesFollowTheSystemErrorNumber)
+{
+    EXPECT_EQ(EInOutError(2).Message(), "File not found");
+    EXPECT_EQ(EInOutError(3).Message(), "Invalid filename");
+    EXPECT_EQ(EInOutError(4).Message(), "Too many open files");
+    EXPECT_EQ(EInOutError(5).Message(), "File access denied");
+    EXPECT_EQ(EInOutError(100).Message(), "Read beyond end of file");
+    EXPECT_EQ(EInOutError(101).Message(), "Disk full");
+    EXPECT_EQ(EInOutError(32).Message(), "I/O error 32");
+    EXPECT_EQ(EInOutError(32).ErrorCode(), 32);
+}

@@ -1,0 +1,1 @@
+target_sources(pvx_core_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ExceptionsTest.cpp)

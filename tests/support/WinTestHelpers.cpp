@@ -1,0 +1,3 @@
+#include "support/WinTestHelpers.h"
+
+void PrepareTestProcess() {}
