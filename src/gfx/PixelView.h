@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 #include "gfx/Geometry.h"
@@ -52,7 +53,8 @@ public:
     Pixel* Row(int y) const
     {
         assert(y >= 0 && y < height_);
-        return reinterpret_cast<Pixel*>(reinterpret_cast<std::byte*>(data_) + y * stride_);
+        using Byte = std::conditional_t<std::is_const_v<Pixel>, const std::byte, std::byte>;
+        return reinterpret_cast<Pixel*>(reinterpret_cast<Byte*>(data_) + y * stride_);
     }
     Pixel& At(int x, int y) const
     {

@@ -1,5 +1,21 @@
 if(WIN32)
   target_sources(pvx_toolkit PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/Handles.h
+    ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Bitmap.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Buttons.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Canvas.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Component.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Control.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Edits.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Form.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GraphicControl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GraphicsObjects.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HintWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Icon.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Image.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Labels.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Panel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Timer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WinControl.cpp
   )
 endif()
