@@ -46,6 +46,8 @@ public:
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Lets the loop run again after Terminate (a host that shows a new main form).
+    void ResetTerminated() { terminated_ = false; }
     // Handles one message, or waits for one when the queue is empty.
     void HandleMessage();
     // Handles every message waiting in the queue, then returns.

@@ -610,6 +610,13 @@ void TWinControl::WndProc(TMessage& m)
     case CN_KEYDOWN:
         HandleKeyDown(m);
         return;
+    case WM_MOUSEWHEEL:
+        // Offered to the control first; what it does not take scrolls as usual.
+        if (Perform(CM_MOUSEWHEEL, m.WParam, m.LParam)) {
+            m.Result = 0;
+            return;
+        }
+        break;
     case CM_FONTCHANGED:
         if (handle_)
             SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);

@@ -1,3 +1,266 @@
 #include "support/WinTestHelpers.h"
 
-void PrepareTestProcess() {}
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "app/StartUp.h"
+#include "toolkit/Application.h"
+
+void PrepareTestProcess()
+{
+    InitializeModules();
+    static TApplication application;
+    application.Initialize();
+    application.SetTitle(ApplicationTitle);
+}
+
+void PumpMessages()
+{
+    Application->ProcessMessages();
+}
+
+void PressKey(HWND window, WORD key, bool shift)
+{
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    BYTE saved = state[VK_SHIFT];
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(state);
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PostMessageA(window, WM_KEYUP, key, LPARAM(0xC0000001));
+    PumpMessages();
+    state[VK_SHIFT] = saved;
+    SetKeyboardState(state);
+}
+
+std::string WindowText(HWND window)
+{
+    int length = GetWindowTextLengthA(window);
+    std::string text(std::size_t(length) + 1, '\0');
+    int copied = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(std::size_t(std::max(copied, 0)));
+    return text;
+}
+
+namespace {
+std::map<UINT_PTR, DialogAnswerer*>& Answerers()
+{
+    static std::map<UINT_PTR, DialogAnswerer*> answerers;
+    return answerers;
+}
+std::map<UINT_PTR, WhenVisible*>& Watchers()
+{
+    static std::map<UINT_PTR, WhenVisible*> watchers;
+    return watchers;
+}
+
+std::string ClassOf(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string WithoutAmpersands(std::string text)
+{
+    std::erase(text, '&');
+    return text;
+}
+
+struct Search {
+    std::string captionPart;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) && ClassOf(window) == "#32770" &&
+        WindowText(window).find(search->captionPart) != std::string::npos) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM data)
+{
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+    return TRUE;
+}
+}  // namespace
+
+DialogAnswerer::DialogAnswerer(std::string captionPart, std::string buttonText)
+    : captionPart_(std::move(captionPart)), buttonText_(std::move(buttonText))
+{
+    timer_ = SetTimer(nullptr, 0, 20, Tick);
+    Answerers()[timer_] = this;
+}
+
+DialogAnswerer::~DialogAnswerer()
+{
+    Stop();
+}
+
+void DialogAnswerer::Stop()
+{
+    if (!timer_)
+        return;
+    KillTimer(nullptr, timer_);
+    Answerers().erase(timer_);
+    timer_ = 0;
+}
+
+void CALLBACK DialogAnswerer::Tick(HWND, UINT, UINT_PTR id, DWORD)
+{
+    auto it = Answerers().find(id);
+    if (it != Answerers().end() && it->second->TryAnswer())
+        it->second->Stop();
+}
+
+bool DialogAnswerer::TryAnswer()
+{
+    Search search{captionPart_};
+    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
+        return false;
+    result_.seen = true;
+    result_.caption = WindowText(search.found);
+    std::vector<HWND> children;
+    EnumChildWindows(search.found, CollectChild, reinterpret_cast<LPARAM>(&children));
+    HWND button = nullptr;
+    for (HWND child : children) {
+        std::string cls = ClassOf(child);
+        std::string text = WindowText(child);
+        if (cls == "Static" && !text.empty())
+            result_.texts.push_back(text);
+        if (cls == "Button") {
+            result_.buttons.push_back(WithoutAmpersands(text));
+            if (!button && WithoutAmpersands(text) == buttonText_)
+                button = child;
+        }
+    }
+    if (button) {
+        PostMessageA(button, BM_CLICK, 0, 0);
+        result_.pressed = true;
+    }
+    return true;
+}
+
+WhenVisible::WhenVisible(HWND window, std::function<void()> action)
+    : window_(window), action_(std::move(action))
+{
+    timer_ = SetTimer(nullptr, 0, 20, Tick);
+    Watchers()[timer_] = this;
+}
+
+WhenVisible::~WhenVisible()
+{
+    if (timer_) {
+        KillTimer(nullptr, timer_);
+        Watchers().erase(timer_);
+    }
+}
+
+void CALLBACK WhenVisible::Tick(HWND, UINT, UINT_PTR id, DWORD)
+{
+    auto it = Watchers().find(id);
+    if (it == Watchers().end())
+        return;
+    WhenVisible* watch = it->second;
+    if (!IsWindowVisible(watch->window_))
+        return;
+    KillTimer(nullptr, watch->timer_);
+    Watchers().erase(watch->timer_);
+    watch->timer_ = 0;
+    watch->done_ = true;
+    watch->action_();
+}
+
+TempDir::TempDir()
+{
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    for (;;) {
+        path_ = std::string(base) + "pvxtest_" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(++counter);
+        if (CreateDirectoryA(path_.c_str(), nullptr))
+            break;
+    }
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempDir::WriteFile(const std::string& name, const std::string& bytes) const
+{
+    std::string path = PathOf(name);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    if (file != INVALID_HANDLE_VALUE) {
+        if (!bytes.empty())
+            ::WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    return path;
+}
+
+namespace {
+// One entry of the GDI handle table that the system maps into every process
+// (the process environment block points to it); Type is 0 for a free slot.
+struct GdiHandleEntry {
+    std::uint64_t object;
+    std::uint32_t owner;
+    std::uint16_t unique;
+    std::uint8_t type;
+    std::uint8_t flags;
+    std::uint64_t user;
+};
+constexpr std::size_t GdiHandleTableOffset = 0xF8;  // in the 64-bit PEB
+constexpr int GdiHandleTableScan = 0x4000;
+}  // namespace
+
+int CountGdiObjects()
+{
+    DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (reported)
+        return int(reported);
+    // Wine answers 0 above; count the live slots of the shared table instead.
+    std::uint8_t* peb = nullptr;
+    asm("movq %%gs:0x60, %0" : "=r"(peb));  // the 64-bit TEB's pointer to the PEB
+    auto* table = *reinterpret_cast<GdiHandleEntry**>(peb + GdiHandleTableOffset);
+    if (!table)
+        return -1;
+    int count = 0;
+    for (int i = 0; i < GdiHandleTableScan; ++i)
+        if (table[i].type)
+            ++count;
+    return count;
+}
+
+namespace {
+BOOL CALLBACK CountWindow(HWND window, LPARAM data)
+{
+    ++*reinterpret_cast<int*>(data);
+    EnumChildWindows(window, [](HWND, LPARAM d) -> BOOL { ++*reinterpret_cast<int*>(d); return TRUE; },
+                     data);
+    return TRUE;
+}
+}  // namespace
+
+int CountThreadWindows()
+{
+    int count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    if (count)
+        return count;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}

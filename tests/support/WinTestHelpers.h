@@ -1,5 +1,96 @@
 #pragma once
-// Helpers for tests that drive real windows under Wine.
+// Helpers for tests that drive real windows under Wine: message pumping, real
+// keys and clicks, answering modal dialogs from inside their own message loop,
+// temporary files, and counts of live GDI and USER objects.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
 
 // Process-wide preparation before any test runs (application object, OLE).
 void PrepareTestProcess();
+
+// Handles every message waiting in the thread's queue.
+void PumpMessages();
+
+// Posts a key press to a window and lets the application's loop handle it, as
+// if the user had pressed it while that window had the focus.
+void PressKey(HWND window, WORD key, bool shift = false);
+
+// A modal dialog the test answered: its caption, its static texts, and
+// whether the button asked for was found and pressed.
+struct AnsweredDialog {
+    bool seen = false;
+    bool pressed = false;
+    std::string caption;
+    std::vector<std::string> texts;
+    std::vector<std::string> buttons;
+};
+
+// Watches for the next dialog box (window class "#32770") of this process
+// whose caption contains captionPart, reads it, and presses the button whose
+// text (without "&") is buttonText. The watch runs from a thread timer, so it
+// fires inside the dialog's own modal loop. Stop() ends an unanswered watch.
+class DialogAnswerer {
+public:
+    DialogAnswerer(std::string captionPart, std::string buttonText);
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+    ~DialogAnswerer();
+    const AnsweredDialog& Result() const { return result_; }
+    void Stop();
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    bool TryAnswer();
+
+    std::string captionPart_;
+    std::string buttonText_;
+    UINT_PTR timer_ = 0;
+    AnsweredDialog result_;
+};
+
+// Runs an action from inside the next modal loop (e.g. of ShowModal), once
+// the given window is visible.
+class WhenVisible {
+public:
+    WhenVisible(HWND window, std::function<void()> action);
+    WhenVisible(const WhenVisible&) = delete;
+    WhenVisible& operator=(const WhenVisible&) = delete;
+    ~WhenVisible();
+    bool Done() const { return done_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    HWND window_;
+    std::function<void()> action_;
+    UINT_PTR timer_ = 0;
+    bool done_ = false;
+};
+
+// A fresh folder under the system's temporary folder, removed with its files.
+class TempDir {
+public:
+    TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    ~TempDir();
+    const std::string& Path() const { return path_; }
+    // Writes a file in the folder and returns its full path.
+    std::string WriteFile(const std::string& name, const std::string& bytes) const;
+    std::string PathOf(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+// Live GDI objects of the process (GetGuiResources where it answers, else the
+// shared GDI handle table) and live windows of the thread.
+int CountGdiObjects();
+int CountThreadWindows();
+
+// The text of a window (title, edit contents, button caption).
+std::string WindowText(HWND window);

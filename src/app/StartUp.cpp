@@ -1,0 +1,31 @@
+#include "app/StartUp.h"
+
+#include <windows.h>
+
+#include <ole2.h>
+
+#include "app/About.h"
+#include "app/frmMain.h"
+#include "toolkit/Application.h"
+
+void InitializeModules()
+{
+    OleInitialize(nullptr);
+}
+
+void FinalizeModules()
+{
+    CurrentPath1.clear();
+    CurrentPath1.shrink_to_fit();
+    CurrentPath2.clear();
+    CurrentPath2.shrink_to_fit();
+    OleUninitialize();
+}
+
+void CreateApplicationForms(TApplication& application)
+{
+    application.Initialize();
+    application.SetTitle(ApplicationTitle);
+    Form1 = application.CreateForm<TForm1>();
+    AboutBox = application.CreateForm<TAboutBox>();
+}

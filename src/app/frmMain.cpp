@@ -1,0 +1,190 @@
+#include "app/frmMain.h"
+
+#include <shellapi.h>
+
+#include "app/About.h"
+#include "app/Crc32.h"
+#include "app/FileCompare.h"
+#include "fileservices/ShellServices.h"
+
+std::string CurrentPath1;
+std::string CurrentPath2;
+TForm1* Form1 = nullptr;
+
+namespace {
+constexpr const char* File1Missing = "File 1 not exists";
+constexpr const char* File2Missing = "File 2 not exists";
+constexpr const char* FilesIdentical = "Files are Identical (By File Size and CRC32 Check)";
+constexpr const char* FilesDifferent = "Files are Not Identical (By File Size and CRC32 Check)";
+}  // namespace
+
+bool FileExists(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+TForm1::TForm1(TComponent* owner) : TForm(owner) {}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::FormCreate(TComponent*)
+{
+    AcceptDroppedFiles(Handle(), true);
+}
+
+void TForm1::PvxButton1Click(TComponent*)
+{
+    std::string path1 = FileName1->Text();
+    if (path1.empty() || !FileExists(path1)) {
+        Label1->SetCaption(File1Missing);
+        return;
+    }
+    CurrentPath1 = path1;
+
+    std::string path2 = FileName2->Text();
+    if (path2.empty() || !FileExists(path2)) {
+        Label1->SetCaption(File2Missing);
+        return;
+    }
+    CurrentPath2 = path2;
+
+    bool identical = Are2FilesEqual(CurrentPath1, CurrentPath2) && Ident();
+    Label1->SetCaption(identical ? FilesIdentical : FilesDifferent);
+    FileDetails();
+}
+
+bool TForm1::Are2FilesEqual(const std::string& path1, const std::string& path2)
+{
+    return FilesHaveEqualContents(path1, path2);
+}
+
+bool TForm1::Ident()
+{
+    std::uint32_t crc1 = FileCrc32(CurrentPath1);
+    std::uint32_t crc2 = FileCrc32(CurrentPath2);
+    return crc1 == crc2;
+}
+
+namespace {
+// Eight lines about one file, each value read from the disk as its line is built.
+void AppendDetails(TMemo* pane, const TPvxFileCtrl* file)
+{
+    TMemoLines& lines = pane->Lines();
+    lines.Add("File Name and Path: " + file->FileName());
+    lines.Add("File Name: " + file->FileNameOnly());
+    lines.Add("File Name Extention: " + file->FileExtension());
+    // The 32-bit size is not the size of a file of 2 GiB or more: show the whole one.
+    std::int64_t wholeSize = file->FileSize64();
+    std::int64_t size = wholeSize > INT32_MAX ? wholeSize : file->FileSize();
+    lines.Add("File Size: " + std::to_string(size) + " Bytes");
+    lines.Add("File Type: " + file->FileType());
+    lines.Add("File Create: " + file->FileCreateStamp());
+    lines.Add("LastAccess: " + file->FileAccessStamp());
+    lines.Add("Last Write: " + file->FileWriteStamp());
+}
+}  // namespace
+
+void TForm1::FileDetails()
+{
+    FileCtrl1->SetFileName(CurrentPath1);
+    FileCtrl2->SetFileName(CurrentPath2);
+    AppendDetails(Memo1, FileCtrl1);
+    AppendDetails(Memo2, FileCtrl2);
+}
+
+TForm1::FileSlot TForm1::Slot(int number)
+{
+    if (number == 1)
+        return {FileName1, CurrentPath1, FileCtrl1};
+    return {FileName2, CurrentPath2, FileCtrl2};
+}
+
+void TForm1::DeleteSlotFile(FileSlot slot)
+{
+    std::string text = slot.edit->Text();
+    slot.currentPath = text;
+    if (text.empty() || !FileExists(slot.currentPath))
+        return;
+    if (slot.fileCtrl->Delete(slot.currentPath))
+        slot.edit->SetText("");
+}
+
+void TForm1::MoveSlotFile(FileSlot slot)
+{
+    std::string text = slot.edit->Text();
+    slot.currentPath = text;
+    if (text.empty() || !FileExists(slot.currentPath))
+        return;
+    if (!Folder1->Execute())
+        return;
+    std::string folder = ToSystemCodePage(Folder1->SelectedDir());
+    if (slot.fileCtrl->Move(slot.currentPath, folder))
+        slot.edit->SetText("");
+}
+
+void TForm1::sBitBtn1Click(TComponent*)
+{
+    DeleteSlotFile(Slot(1));
+}
+
+void TForm1::sBitBtn3Click(TComponent*)
+{
+    DeleteSlotFile(Slot(2));
+}
+
+void TForm1::sBitBtn2Click(TComponent*)
+{
+    MoveSlotFile(Slot(1));
+}
+
+void TForm1::sBitBtn4Click(TComponent*)
+{
+    MoveSlotFile(Slot(2));
+}
+
+void TForm1::WMDropFiles(TMessage& m)
+{
+    TForm::WndProc(m);
+    DropHandle drop(reinterpret_cast<HDROP>(m.WParam));
+    for (const std::string& path : DroppedPaths(drop.Get())) {
+        if (FileName1->Text().empty())
+            FileName1->SetText(path);
+        else
+            FileName2->SetText(path);
+    }
+    m.Result = 0;
+}
+
+void TForm1::WndProc(TMessage& m)
+{
+    if (m.Msg == WM_DROPFILES) {
+        WMDropFiles(m);
+        return;
+    }
+    TForm::WndProc(m);
+}
+
+void TForm1::PvxButton2Click(TComponent*)
+{
+    FileName1->SetText("");
+    FileName2->SetText("");
+    Memo1->Lines().Clear();
+    Memo2->Lines().Clear();
+    Label1->SetCaption(StartPrompt);
+}
+
+void TForm1::PvxButton3Click(TComponent*)
+{
+    if (AboutBox)
+        AboutBox->ShowModal();
+}
+
+void TForm1::PvxButton4Click(TComponent*)
+{
+    Close();
+}

@@ -1,0 +1,82 @@
+#pragma once
+// TForm1: the main window with its two file slots and its commands.
+
+#include <string>
+
+#include "fileservices/Browse4Folder.h"
+#include "fileservices/PvxFileCtrl.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/Edits.h"
+#include "toolkit/Form.h"
+#include "toolkit/Labels.h"
+
+// The paths the commands last took from the edits; Clear Fields keeps them.
+extern std::string CurrentPath1;
+extern std::string CurrentPath2;
+
+// The prompt the status line shows at start and after Clear Fields.
+inline constexpr const char* StartPrompt = "Select files to compare and click compare to check";
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* owner);
+    ~TForm1() override;
+    const char* ClassName() const override { return "TForm1"; }
+
+    TButton* PvxButton1 = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* PvxLabel1 = nullptr;
+    TLabel* PvxLabel2 = nullptr;
+    TButton* PvxButton2 = nullptr;
+    TEdit* FileName1 = nullptr;
+    TEdit* FileName2 = nullptr;
+    TPvxFileCtrl* FileCtrl1 = nullptr;
+    TPvxFileCtrl* FileCtrl2 = nullptr;
+    TMemo* Memo1 = nullptr;
+    TMemo* Memo2 = nullptr;
+    TLabel* Label2 = nullptr;
+    TLabel* Label3 = nullptr;
+    TButton* PvxButton3 = nullptr;
+    TButton* PvxButton4 = nullptr;
+    TBitBtn* sBitBtn1 = nullptr;
+    TBitBtn* sBitBtn2 = nullptr;
+    TBitBtn* sBitBtn3 = nullptr;
+    TBitBtn* sBitBtn4 = nullptr;
+    TBrowse4Folder* Folder1 = nullptr;
+
+    void PvxButton1Click(TComponent* sender);
+    bool Ident();
+    void PvxButton2Click(TComponent* sender);
+    bool Are2FilesEqual(const std::string& path1, const std::string& path2);
+    void FileDetails();
+    void PvxButton4Click(TComponent* sender);
+    void PvxButton3Click(TComponent* sender);
+    void FormCreate(TComponent* sender);
+    void sBitBtn1Click(TComponent* sender);
+    void sBitBtn3Click(TComponent* sender);
+    void sBitBtn2Click(TComponent* sender);
+    void sBitBtn4Click(TComponent* sender);
+    void WMDropFiles(TMessage& message);
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void ReadFormData() override;
+
+private:
+    // One file slot of the window: its edit, current path and file component.
+    struct FileSlot {
+        TEdit* edit;
+        std::string& currentPath;
+        TPvxFileCtrl* fileCtrl;
+    };
+    FileSlot Slot(int number);
+    void DeleteSlotFile(FileSlot slot);
+    void MoveSlotFile(FileSlot slot);
+};
+
+extern TForm1* Form1;
+
+// A path names an existing file: the system returns attributes for it and
+// they do not include the directory attribute.
+bool FileExists(const std::string& path);

@@ -1,0 +1,141 @@
+// The main window's form data: every component in declaration order, with the
+// values that differ from the defaults. TCustomForm::Create runs it while the
+// form is loading, then calls Loaded on each component and FormCreate.
+
+#include "app/frmMain.h"
+#include "toolkit/FormData.h"
+
+namespace {
+constexpr TColor EditTextColor = 4276545;  // 0x414141, dark grey
+
+void SetUpFileNameEdit(TEdit* edit, int tabOrder, const char* hint)
+{
+    edit->SetMaxLength(255);
+    edit->SetAutoSize(false);
+    edit->SetColor(clWhite);
+    edit->Font().SetName("Tahoma");
+    edit->Font().SetSize(8);
+    edit->Font().SetColor(EditTextColor);
+    edit->SetTabOrder(tabOrder);
+    SetOwnHint(edit, hint);
+}
+
+void SetUpCommandButton(TButton* button, int tabOrder, const char* hint)
+{
+    button->SetTabOrder(tabOrder);
+    SetOwnHint(button, hint);
+}
+
+void SetUpDetailsPane(TMemo* memo, int tabOrder)
+{
+    memo->SetReadOnly(true);
+    memo->SetScrollBars(TScrollStyle::ssBoth);
+    memo->SetTabOrder(tabOrder);
+}
+
+void SetUpSlotCaption(TLabel* label)
+{
+    label->SetAutoSize(false);
+}
+}  // namespace
+
+void TForm1::ReadFormData()
+{
+    SetName("Form1");
+    SetCaption("Parivex 1.1");
+    SetBorderStyle(TFormBorderStyle::bsSingle);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetPosition(TPosition::poDesktopCenter);
+    SetColor(clBtnFace);
+    Font().SetName("Tahoma");
+    Font().SetSize(8);
+    Font().SetColor(clWindowText);
+    SetClientSize(483, 557);
+    Icon().LoadFromResourceName(GetModuleHandleA(nullptr), "MAINICON");
+    OnCreate = [this](TComponent* s) { FormCreate(s); };
+
+    PvxButton1 = CreateControl<TButton>(this, this, "PvxButton1", 8, 140, 75, 57);
+    PvxButton1->SetCaption("Compare");
+    SetUpCommandButton(PvxButton1, 0, "Click to compare files");
+    PvxButton1->OnClick = [this](TComponent* s) { PvxButton1Click(s); };
+
+    Label1 = CreateControl<TLabel>(this, this, "Label1", 8, 204, 467, 15);
+    Label1->SetCaption(StartPrompt);
+    Label1->SetAutoSize(false);
+    Label1->SetAlignment(TAlignment::taCenter);
+    Label1->Font().SetStyle(fsBold);
+
+    PvxLabel1 = CreateControl<TLabel>(this, this, "PvxLabel1", 8, 8, 31, 15);
+    PvxLabel1->SetCaption("File 1:");
+    SetUpSlotCaption(PvxLabel1);
+
+    PvxLabel2 = CreateControl<TLabel>(this, this, "PvxLabel2", 8, 64, 31, 15);
+    PvxLabel2->SetCaption("File 2:");
+    SetUpSlotCaption(PvxLabel2);
+
+    PvxButton2 = CreateControl<TButton>(this, this, "PvxButton2", 89, 140, 75, 57);
+    PvxButton2->SetCaption("Clear Fields");
+    SetUpCommandButton(PvxButton2, 1, "Clear all fields");
+    PvxButton2->OnClick = [this](TComponent* s) { PvxButton2Click(s); };
+
+    FileName1 = CreateControl<TEdit>(this, this, "FileName1", 8, 24, 467, 21);
+    SetUpFileNameEdit(FileName1, 2, "Browse and select the first file to compare");
+
+    FileName2 = CreateControl<TEdit>(this, this, "FileName2", 8, 80, 467, 21);
+    SetUpFileNameEdit(FileName2, 3, "Browse and select the second file to compare");
+
+    FileCtrl1 = new TPvxFileCtrl(this);
+    FileCtrl1->SetName("FileCtrl1");
+    FileCtrl2 = new TPvxFileCtrl(this);
+    FileCtrl2->SetName("FileCtrl2");
+
+    Memo1 = CreateControl<TMemo>(this, this, "Memo1", 8, 238, 467, 140);
+    SetUpDetailsPane(Memo1, 4);
+
+    Memo2 = CreateControl<TMemo>(this, this, "Memo2", 8, 404, 467, 140);
+    SetUpDetailsPane(Memo2, 5);
+
+    Label2 = CreateControl<TLabel>(this, this, "Label2", 8, 223, 64, 13);
+    Label2->SetCaption("File 1 Details:");
+
+    Label3 = CreateControl<TLabel>(this, this, "Label3", 8, 390, 64, 13);
+    Label3->SetCaption("File 2 Details:");
+
+    PvxButton3 = CreateControl<TButton>(this, this, "PvxButton3", 319, 140, 75, 57);
+    PvxButton3->SetCaption("About...");
+    SetUpCommandButton(PvxButton3, 6, "About Parivex");
+    PvxButton3->OnClick = [this](TComponent* s) { PvxButton3Click(s); };
+
+    PvxButton4 = CreateControl<TButton>(this, this, "PvxButton4", 400, 140, 75, 57);
+    PvxButton4->SetCaption("Close");
+    SetUpCommandButton(PvxButton4, 7, "Exit Parivex");
+    PvxButton4->OnClick = [this](TComponent* s) { PvxButton4Click(s); };
+
+    sBitBtn1 = CreateControl<TBitBtn>(this, this, "sBitBtn1", 376, 48, 99, 25);
+    sBitBtn1->SetCaption("Delete File 1");
+    sBitBtn1->SetTabOrder(8);
+    sBitBtn1->OnClick = [this](TComponent* s) { sBitBtn1Click(s); };
+
+    sBitBtn2 = CreateControl<TBitBtn>(this, this, "sBitBtn2", 271, 48, 99, 25);
+    sBitBtn2->SetCaption("Move File 1");
+    sBitBtn2->SetTabOrder(9);
+    sBitBtn2->OnClick = [this](TComponent* s) { sBitBtn2Click(s); };
+
+    sBitBtn3 = CreateControl<TBitBtn>(this, this, "sBitBtn3", 376, 104, 99, 25);
+    sBitBtn3->SetCaption("Delete File 2");
+    sBitBtn3->SetTabOrder(10);
+    sBitBtn3->OnClick = [this](TComponent* s) { sBitBtn3Click(s); };
+
+    sBitBtn4 = CreateControl<TBitBtn>(this, this, "sBitBtn4", 271, 104, 99, 25);
+    sBitBtn4->SetCaption("Move File 2");
+    sBitBtn4->SetTabOrder(11);
+    sBitBtn4->OnClick = [this](TComponent* s) { sBitBtn4Click(s); };
+
+    // InitialDir stays empty, so the folder picker starts at Root, the user's desktop.
+    Folder1 = new TBrowse4Folder(this);
+    Folder1->SetName("Folder1");
+    Folder1->SetTitle("Select Target");
+    Folder1->SetRoot(TWinPaths::Desktop);
+
+    SetActiveControl(FileName1);
+}

@@ -1,0 +1,121 @@
+#include "app/MainWindowFixture.h"
+
+namespace {
+
+constexpr const char* Identical = "Files are Identical (By File Size and CRC32 Check)";
+constexpr const char* NotIdentical = "Files are Not Identical (By File Size and CRC32 Check)";
+
+class CompareTest : public MainWindowTest {
+protected:
+    void Compare(const std::string& path1, const std::string& path2)
+    {
+        form->FileName1->SetText(path1);
+        form->FileName2->SetText(path2);
+        Click(form->PvxButton1);
+    }
+    TempDir dir;
+};
+
+TEST_F(CompareTest, BothEditsEmptyReportFile1AndLeaveCurrentPath1)
+{
+    CurrentPath1 = "earlier";
+    Compare("", "");
+    EXPECT_EQ(Status(), "File 1 not exists");
+    EXPECT_EQ(CurrentPath1, "earlier");
+}
+
+TEST_F(CompareTest, MissingSecondFileStoresThePathOfTheFirst)
+{
+    std::string a = dir.WriteFile("a.bin", "abc");
+    Compare(a, "");
+    EXPECT_EQ(Status(), "File 2 not exists");
+    EXPECT_EQ(CurrentPath1, a);
+    EXPECT_EQ(CurrentPath2, "");
+    EXPECT_EQ(form->Memo1->Text(), "");
+
+    Compare(a, dir.PathOf("missing.bin"));
+    EXPECT_EQ(Status(), "File 2 not exists");
+}
+
+TEST_F(CompareTest, FoldersAndSpacesAreNotExistingFiles)
+{
+    std::string a = dir.WriteFile("a.bin", "abc");
+    Compare(dir.Path(), a);
+    EXPECT_EQ(Status(), "File 1 not exists");
+    Compare(a, dir.Path());
+    EXPECT_EQ(Status(), "File 2 not exists");
+    Compare("   ", a);
+    EXPECT_EQ(Status(), "File 1 not exists");
+}
+
+TEST_F(CompareTest, EqualSizesDifferingInTheLastByteAreNotIdentical)
+{
+    std::string body(100000, 'x');
+    std::string a = dir.WriteFile("a.bin", body + "1");
+    std::string b = dir.WriteFile("b.bin", body + "2");
+    Compare(a, b);
+    EXPECT_EQ(Status(), NotIdentical);
+    EXPECT_EQ(CurrentPath1, a);
+    EXPECT_EQ(CurrentPath2, b);
+}
+
+TEST_F(CompareTest, DifferentSizesAreNotIdentical)
+{
+    Compare(dir.WriteFile("a.bin", "abc"), dir.WriteFile("b.bin", "abcd"));
+    EXPECT_EQ(Status(), NotIdentical);
+}
+
+TEST_F(CompareTest, EqualContentsUnderOtherNamesAreIdentical)
+{
+    std::string bytes;
+    for (int i = 0; i < 70000; ++i)
+        bytes += char(i * 7);
+    Compare(dir.WriteFile("one.dat", bytes), dir.WriteFile("two.other", bytes));
+    EXPECT_EQ(Status(), Identical);
+}
+
+TEST_F(CompareTest, TwoEmptyFilesAreIdentical)
+{
+    Compare(dir.WriteFile("a.bin", ""), dir.WriteFile("b.bin", ""));
+    EXPECT_EQ(Status(), Identical);
+}
+
+TEST_F(CompareTest, TheSamePathTwiceIsIdentical)
+{
+    std::string a = dir.WriteFile("a.bin", "content");
+    Compare(a, a);
+    EXPECT_EQ(Status(), Identical);
+}
+
+TEST_F(CompareTest, AFileLockedForWritingEndsTheCommandWithTheErrorBox)
+{
+    std::string a = dir.WriteFile("locked.bin", "abc");
+    std::string b = dir.WriteFile("b.bin", "xyz");
+    Compare(b, b);
+    ASSERT_EQ(Status(), Identical);
+
+    HANDLE holder = CreateFileA(a.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    DialogAnswerer answer("File comparing utility", "OK");
+    Compare(a, b);
+    answer.Stop();
+    CloseHandle(holder);
+
+    ASSERT_TRUE(answer.Result().seen) << "no error box";
+    EXPECT_TRUE(answer.Result().pressed);
+    EXPECT_EQ(answer.Result().caption, "File comparing utility");
+    EXPECT_EQ(answer.Result().buttons, std::vector<std::string>{"OK"});
+    ASSERT_EQ(answer.Result().texts.size(), 1u);
+    const std::string& text = answer.Result().texts[0];
+    EXPECT_EQ(text.rfind("Cannot open file \"" + a + "\". ", 0), 0u) << text;
+    EXPECT_GT(text.size(), ("Cannot open file \"" + a + "\". ").size() + 1) << "the system's reason is missing";
+    EXPECT_EQ(text.back(), '.');
+    EXPECT_EQ(Status(), Identical) << "the status line keeps its text after an error";
+    EXPECT_EQ(CurrentPath1, a);
+
+    Compare(a, b);  // the program goes on
+    EXPECT_EQ(Status(), NotIdentical);
+}
+
+}  // namespace

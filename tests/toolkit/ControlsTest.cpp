@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include "core/Exceptions.h"
+#include "support/WinTestHelpers.h"
+#include "toolkit/Application.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/Edits.h"
+#include "toolkit/FormData.h"
+#include "toolkit/Labels.h"
+
+namespace {
+
+class TestForm : public TForm {
+public:
+    using TForm::TForm;
+    const char* ClassName() const override { return "TTestForm"; }
+    TLabel* label = nullptr;
+    TButton* button = nullptr;
+    TEdit* edit = nullptr;
+
+protected:
+    void ReadFormData() override
+    {
+        SetClientSize(200, 100);
+        SetColor(clWhite);
+        label = CreateControl<TLabel>(this, this, "label", 10, 10, 50, 20);
+        label->SetCaption("Hi");
+        label->SetAutoSize(false);
+        label->SetColor(0x0000FF);
+        label->SetParentColor(false);
+        button = CreateControl<TButton>(this, this, "button", 100, 10, 75, 25);
+        button->SetCaption("Go");
+        edit = CreateControl<TEdit>(this, this, "edit", 10, 50, 100, 21);
+    }
+};
+
+class ControlsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = Application->CreateForm<TestForm>();
+        form->Show();
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        delete form;
+        PumpMessages();
+    }
+    COLORREF PixelAt(int x, int y)
+    {
+        UpdateWindow(form->Handle());
+        HDC dc = GetDC(form->Handle());
+        COLORREF c = GetPixel(dc, x, y);
+        ReleaseDC(form->Handle(), dc);
+        return c;
+    }
+    TestForm* form = nullptr;
+};
+
+TEST_F(ControlsTest, ClassNamesAreTheToolkitNames)
+{
+    EXPECT_STREQ(form->label->ClassName(), "TLabel");
+    EXPECT_STREQ(form->button->ClassName(), "TButton");
+    EXPECT_STREQ(form->edit->ClassName(), "TEdit");
+    char name[64] = {};
+    GetClassNameA(form->edit->Handle(), name, sizeof name);
+    EXPECT_STREQ(name, "TEdit");
+    GetClassNameA(form->Handle(), name, sizeof name);
+    EXPECT_STREQ(name, "TTestForm");
+}
+
+TEST_F(ControlsTest, ParentPaintsWindowlessChildInItsBounds)
+{
+    EXPECT_EQ(PixelAt(11, 28), RGB(255, 0, 0)) << "inside the label: its colour";
+    EXPECT_EQ(PixelAt(5, 5), RGB(255, 255, 255)) << "outside: the form's colour";
+    EXPECT_EQ(PixelAt(61, 15), RGB(255, 255, 255)) << "just right of the label";
+}
+
+TEST_F(ControlsTest, ReplacedWindowProcSeesMessagesAndCanPassThemOn)
+{
+    int seen = 0;
+    TWndMethod saved = form->label->WindowProc;
+    form->label->WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_PAINT)
+            ++seen;
+        saved(m);
+    };
+    form->label->Invalidate();
+    EXPECT_EQ(PixelAt(11, 28), RGB(255, 0, 0));
+    EXPECT_GE(seen, 1);
+    form->label->WindowProc = saved;
+}
+
+TEST_F(ControlsTest, MouseEnterAndLeaveReachWindowlessControls)
+{
+    std::vector<std::string> events;
+    form->label->OnMouseEnter = [&](TComponent*) { events.push_back("enter"); };
+    form->label->OnMouseLeave = [&](TComponent*) { events.push_back("leave"); };
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 20));
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
+    EXPECT_EQ(events, (std::vector<std::string>{"enter", "leave"}));
+}
+
+TEST_F(ControlsTest, ClickOnWindowlessControlNeedsPressAndReleaseInside)
+{
+    int clicks = 0;
+    form->label->OnClick = [&](TComponent*) { ++clicks; };
+    SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    EXPECT_EQ(clicks, 1);
+    SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageA(form->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 80));
+    SendMessageA(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(150, 80));
+    EXPECT_EQ(clicks, 1) << "released outside: no click";
+}
+
+TEST_F(ControlsTest, ButtonClickArrivesThroughTheReflectedCommand)
+{
+    int clicks = 0;
+    form->button->OnClick = [&](TComponent*) { ++clicks; };
+    SendMessageA(form->button->Handle(), BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ControlsTest, AnErrorInAHandlerShowsTheErrorBoxAndTheProgramGoesOn)
+{
+    form->button->OnClick = [](TComponent*) { throw Exception("Something failed"); };
+    DialogAnswerer answer("File comparing utility", "OK");
+    SendMessageA(form->button->Handle(), BM_CLICK, 0, 0);
+    PumpMessages();
+    answer.Stop();
+    ASSERT_TRUE(answer.Result().seen);
+    EXPECT_EQ(answer.Result().texts, std::vector<std::string>{"Something failed."});
+    EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
+TEST_F(ControlsTest, TextSurvivesTheWindowAndDefaultButtonTakesEnter)
+{
+    form->edit->SetText("typed");
+    EXPECT_EQ(WindowText(form->edit->Handle()), "typed");
+    int clicks = 0;
+    form->button->OnClick = [&](TComponent*) { ++clicks; };
+    form->button->SetDefault(true);
+    form->edit->SetFocus();
+    PressKey(form->edit->Handle(), VK_RETURN);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersSortingAfterIt)
+{
+    EXPECT_EQ(ErrorBoxText("Disk full"), "Disk full.");
+    EXPECT_EQ(ErrorBoxText("Done."), "Done.");
+    EXPECT_EQ(ErrorBoxText("What?"), "What?.");
+    EXPECT_EQ(ErrorBoxText("(see above)"), "(see above)");
+    EXPECT_EQ(ErrorBoxText("a-"), "a-");
+    EXPECT_EQ(ErrorBoxText(""), "");
+}
+
+TEST(MemoLines, CountsTextLinesAndAddsWithLineBreaks)
+{
+    TApplication* app = Application;
+    TForm holder(app);
+    TMemo memo(&holder);
+    memo.Lines().Add("one");
+    memo.Lines().Add("two");
+    EXPECT_EQ(memo.Text(), "one\r\ntwo\r\n");
+    EXPECT_EQ(memo.Lines().Count(), 2);
+    EXPECT_EQ(memo.Lines()[1], "two");
+    memo.SetText("no break");
+    memo.Lines().Add("next");
+    EXPECT_EQ(memo.Lines().Count(), 2);
+    memo.Lines().Clear();
+    EXPECT_EQ(memo.Lines().Count(), 0);
+}
+
+}  // namespace

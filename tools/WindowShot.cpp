@@ -1,0 +1,88 @@
+// Waits for a visible top-level window with the given caption, lets it finish
+// painting, and writes what the screen shows of it (frame included) to a 24-bit
+// BMP file. With --close it then closes the window.
+//
+//   WindowShot.exe "<caption>" <output.bmp> [--close]
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+HWND WaitForWindow(const char* caption)
+{
+    for (int tries = 0; tries < 600; ++tries) {
+        HWND window = FindWindowA(nullptr, caption);
+        if (window && IsWindowVisible(window))
+            return window;
+        Sleep(50);  // polling another process's start-up; no message to wait on
+    }
+    return nullptr;
+}
+
+bool WriteBmp(const char* path, HDC source, int x, int y, int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as a BMP file stores it
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(source);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+    GdiFlush();
+    DWORD stride = DWORD(((width * 24 + 31) / 32) * 4);
+    DWORD imageSize = stride * DWORD(height);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + imageSize;
+    bool ok = false;
+    if (FILE* out = std::fopen(path, "wb")) {
+        ok = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+             std::fwrite(&info.bmiHeader, sizeof(BITMAPINFOHEADER), 1, out) == 1 &&
+             std::fwrite(bits, 1, imageSize, out) == imageSize;
+        ok = std::fclose(out) == 0 && ok;
+    }
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: WindowShot \"<caption>\" <output.bmp> [--close]\n");
+        return 2;
+    }
+    HWND window = WaitForWindow(argv[1]);
+    if (!window) {
+        std::fprintf(stderr, "WindowShot: no window \"%s\" appeared\n", argv[1]);
+        return 1;
+    }
+    SetForegroundWindow(window);
+    // Round trips through the window's thread: it has handled what was queued.
+    DWORD_PTR ignored = 0;
+    for (int i = 0; i < 3; ++i) {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+    }
+    RECT r{};
+    GetWindowRect(window, &r);
+    HDC screen = GetDC(nullptr);
+    bool ok = WriteBmp(argv[2], screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    ReleaseDC(nullptr, screen);
+    if (argc > 3 && std::strcmp(argv[3], "--close") == 0)
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    return ok ? 0 : 1;
+}
