@@ -1,0 +1,145 @@
+#include "fileservices/Browse4Folder.h"
+
+#include <windows.h>
+
+#include <knownfolders.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include "toolkit/Application.h"
+
+namespace {
+
+// The folder the dialog preselects, read by its callback.
+std::string BrowseInitialDir;
+
+int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM)
+{
+    if (message == BFFM_INITIALIZED)
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE,
+                     reinterpret_cast<LPARAM>(BrowseInitialDir.c_str()));
+    return 0;
+}
+
+// The item list the dialog returns, freed with the shell's task allocator.
+struct ItemList {
+    PIDLIST_ABSOLUTE items = nullptr;
+    ItemList(const ItemList&) = delete;
+    ItemList& operator=(const ItemList&) = delete;
+    explicit ItemList(PIDLIST_ABSOLUTE list) : items(list) {}
+    ~ItemList() { CoTaskMemFree(items); }
+};
+
+std::wstring KnownFolder(REFKNOWNFOLDERID id)
+{
+    PWSTR path = nullptr;
+    std::wstring result;
+    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path)) && path)
+        result = path;
+    CoTaskMemFree(path);
+    return result;
+}
+
+std::wstring WithBackslash(std::wstring folder)
+{
+    if (!folder.empty() && folder.back() != L'\\')
+        folder += L'\\';
+    return folder;
+}
+
+}  // namespace
+
+std::string ToSystemCodePage(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    int size = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(std::size_t(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+std::wstring FromSystemCodePage(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    int size = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring out(std::size_t(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), out.data(), size);
+    return out;
+}
+
+std::wstring WinPathFolder(TWinPaths place)
+{
+    switch (place) {
+    case TWinPaths::Desktop: return WithBackslash(KnownFolder(FOLDERID_Desktop));
+    case TWinPaths::StartMenu: return WithBackslash(KnownFolder(FOLDERID_StartMenu));
+    case TWinPaths::StartMenuPrograms: return WithBackslash(KnownFolder(FOLDERID_Programs));
+    case TWinPaths::Startup: return WithBackslash(KnownFolder(FOLDERID_Startup));
+    case TWinPaths::MyDocuments: return WithBackslash(KnownFolder(FOLDERID_Documents));
+    case TWinPaths::ApplicationData: return WithBackslash(KnownFolder(FOLDERID_RoamingAppData));
+    case TWinPaths::Fonts: return WithBackslash(KnownFolder(FOLDERID_Fonts));
+    case TWinPaths::SendTo: return WithBackslash(KnownFolder(FOLDERID_SendTo));
+    case TWinPaths::MyRecentDocuments: return WithBackslash(KnownFolder(FOLDERID_Recent));
+    case TWinPaths::Favorites: return WithBackslash(KnownFolder(FOLDERID_Favorites));
+    case TWinPaths::Cache: return WithBackslash(KnownFolder(FOLDERID_InternetCache));
+    case TWinPaths::Cookies: return WithBackslash(KnownFolder(FOLDERID_Cookies));
+    case TWinPaths::History: return WithBackslash(KnownFolder(FOLDERID_History));
+    case TWinPaths::NetHood: return WithBackslash(KnownFolder(FOLDERID_NetHood));
+    case TWinPaths::PrintHood: return WithBackslash(KnownFolder(FOLDERID_PrintHood));
+    case TWinPaths::Templates: return WithBackslash(KnownFolder(FOLDERID_Templates));
+    case TWinPaths::LocalAppData: return WithBackslash(KnownFolder(FOLDERID_LocalAppData));
+    case TWinPaths::WindowsRoot: return WithBackslash(KnownFolder(FOLDERID_Windows));
+    case TWinPaths::WindowsSystem: return WithBackslash(KnownFolder(FOLDERID_System));
+    case TWinPaths::TempFolder: {
+        wchar_t temp[MAX_PATH + 1] = {};
+        DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+        return WithBackslash(std::wstring(temp, length));
+    }
+    case TWinPaths::PCRootDrive: {
+        std::wstring windows = KnownFolder(FOLDERID_Windows);
+        return windows.size() >= 2 ? windows.substr(0, 2) + L"\\" : std::wstring();
+    }
+    case TWinPaths::ProgramFiles: return WithBackslash(KnownFolder(FOLDERID_ProgramFiles));
+    case TWinPaths::CommonFiles: return WithBackslash(KnownFolder(FOLDERID_ProgramFilesCommon));
+    case TWinPaths::Media: return WithBackslash(KnownFolder(FOLDERID_Music));
+    case TWinPaths::DownloadFolder: return WithBackslash(KnownFolder(FOLDERID_Downloads));
+    }
+    return {};
+}
+
+TBrowse4Folder::TBrowse4Folder(TComponent* owner) : TComponent(owner) {}
+
+void TBrowse4Folder::Loaded()
+{
+    TComponent::Loaded();
+    if (initialDir_.empty())
+        initialDir_ = WinPathFolder(root_);
+}
+
+bool TBrowse4Folder::Execute()
+{
+    try {
+        BrowseInitialDir = ToSystemCodePage(initialDir_);
+        char buffer[MAX_PATH + 1] = {};
+        BROWSEINFOA request{};
+        // Owned by the active window of the program, so that it stays above it.
+        request.hwndOwner = GetActiveWindow() ? GetActiveWindow()
+                                              : (Application ? Application->Handle() : nullptr);
+        request.pidlRoot = nullptr;
+        request.pszDisplayName = buffer;
+        request.lpszTitle = showTitle_ ? title_.c_str() : nullptr;
+        request.ulFlags = options_;
+        request.lpfn = BrowseCallback;
+        ItemList chosen(SHBrowseForFolderA(&request));
+        if (!chosen.items) {
+            selectedDir_.clear();
+            return false;
+        }
+        bool hasPath = SHGetPathFromIDListA(chosen.items, buffer);
+        selectedDir_ = hasPath ? FromSystemCodePage(buffer) : std::wstring();
+        return hasPath && buffer[0] != '\0';
+    } catch (...) {
+        return false;
+    }
+}

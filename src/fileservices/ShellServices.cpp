@@ -1,0 +1,121 @@
+#include "fileservices/ShellServices.h"
+
+#include <filesystem>
+#include <memory>
+
+void AcceptDroppedFiles(HWND window, bool accept)
+{
+    DragAcceptFiles(window, accept ? TRUE : FALSE);
+}
+
+std::vector<std::string> DroppedPaths(HDROP drop)
+{
+    std::vector<std::string> paths;
+    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        // Ask for the length first: a fixed buffer would cut a long path
+        // silently, and a cut path can name another, existing file.
+        UINT length = DragQueryFileA(drop, i, nullptr, 0);
+        std::string path(std::size_t(length) + 1, '\0');
+        UINT copied = DragQueryFileA(drop, i, path.data(), length + 1);
+        path.resize(copied <= length ? copied : length);
+        path.resize(std::char_traits<char>::length(path.c_str()));
+        paths.push_back(path);
+    }
+    return paths;
+}
+
+std::string ShellFileTypeName(const std::string& fullPath)
+{
+    SHFILEINFOA info{};
+    if (!SHGetFileInfoA(fullPath.c_str(), 0, &info, sizeof info, SHGFI_TYPENAME))
+        return {};
+    info.szTypeName[sizeof info.szTypeName - 1] = '\0';
+    return info.szTypeName;
+}
+
+bool RunShellFileOperation(SHFILEOPSTRUCTA& request)
+{
+    request.fAnyOperationsAborted = FALSE;
+    int result = SHFileOperationA(&request);
+    return result == 0 && !request.fAnyOperationsAborted;
+}
+
+void OpenAddress(HWND owner, const std::string& address)
+{
+    ShellExecuteA(owner, "Open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+bool RunningUnderWine()
+{
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+namespace {
+std::string Environment(const char* name)
+{
+    DWORD length = GetEnvironmentVariableA(name, nullptr, 0);
+    if (!length)
+        return {};
+    std::string value(length, '\0');
+    DWORD copied = GetEnvironmentVariableA(name, value.data(), length);
+    value.resize(copied);
+    return value;
+}
+
+// Wine's kernel32 converts a Unix path to the Windows path that reaches it.
+std::string DosPathOfUnixPath(const std::string& unixPath)
+{
+    using Convert = WCHAR* (*)(const char*);
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto convert = kernel ? reinterpret_cast<Convert>(
+                                reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_dos_file_name")))
+                          : nullptr;
+    if (!convert)
+        return {};
+    WCHAR* wide = convert(unixPath.c_str());
+    if (!wide)
+        return {};
+    int size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    std::string path(std::size_t(size > 0 ? size : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, path.data(), size, nullptr, nullptr);
+    HeapFree(GetProcessHeap(), 0, wide);
+    path.resize(std::char_traits<char>::length(path.c_str()));
+    return path;
+}
+}  // namespace
+
+std::string WineTrashFolder()
+{
+    if (!RunningUnderWine())
+        return {};
+    // The desktop's trash lives in $XDG_DATA_HOME/Trash, by default
+    // ~/.local/share/Trash, with files/ for the contents and info/ for where
+    // each came from.
+    std::string dataHome = Environment("XDG_DATA_HOME");
+    if (dataHome.empty() || dataHome[0] != '/') {
+        std::string home = Environment("HOME");
+        if (home.empty())
+            return {};
+        dataHome = home + "/.local/share";
+    }
+    return DosPathOfUnixPath(dataHome + "/Trash");
+}
+
+bool EnsureRecycleBin()
+{
+    if (!RunningUnderWine())
+        return true;
+    std::string trash = WineTrashFolder();
+    if (trash.empty())
+        return false;
+    std::error_code error;
+    std::filesystem::path root(trash);
+    for (const char* part : {"files", "info"}) {
+        std::filesystem::create_directories(root / part, error);
+        if (!std::filesystem::is_directory(root / part, error))
+            return false;
+    }
+    return true;
+}
