@@ -192,6 +192,10 @@ bool TPvxFileCtrl::ShellOperation(const std::string& source, const std::string& 
         return false;
     std::string from = ShellList(source);
     std::string to = target.empty() ? std::string() : ShellList(target);
+    bool singleMove = operation == FO_MOVE && source.find('\0') == std::string::npos &&
+                      target.find('\0') == std::string::npos;
+    if (singleMove && !ConfirmMoveUnderWine(ExpandFileName(source), ExpandFileName(target), flags))
+        return false;
     SHFILEOPSTRUCTA request{};
     request.hwnd = nullptr;
     request.wFunc = operation;

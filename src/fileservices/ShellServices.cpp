@@ -41,6 +41,29 @@ bool RunShellFileOperation(SHFILEOPSTRUCTA& request)
     return result == 0 && !request.fAnyOperationsAborted;
 }
 
+bool ConfirmMoveUnderWine(const std::string& sourceFile, const std::string& targetFolder,
+                          FILEOP_FLAGS flags)
+{
+    if (!RunningUnderWine())
+        return true;
+    std::size_t slash = sourceFile.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? sourceFile : sourceFile.substr(slash + 1);
+    std::string folder = targetFolder;
+    while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
+        folder.pop_back();
+    std::string destination = folder + "\\" + name;
+    if (lstrcmpiA(destination.c_str(), sourceFile.c_str()) == 0)
+        return false;
+    if (GetFileAttributesA(destination.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return true;
+    if (flags & (FOF_NOCONFIRMATION | FOF_RENAMEONCOLLISION))
+        return true;
+    std::string question = "This folder already contains a file named '" + name +
+                           "'.\n\nWould you like to replace the existing file?";
+    return MessageBoxA(nullptr, question.c_str(), "Confirm File Replace",
+                       MB_YESNO | MB_ICONWARNING | MB_TASKMODAL) == IDYES;
+}
+
 void OpenAddress(HWND owner, const std::string& address)
 {
     ShellExecuteA(owner, "Open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
@@ -92,15 +115,17 @@ std::string WineTrashFolder()
         return {};
     // The desktop's trash lives in $XDG_DATA_HOME/Trash, by default
     // ~/.local/share/Trash, with files/ for the contents and info/ for where
-    // each came from.
+    // each came from. Wine hands XDG_DATA_HOME on as it is (a Unix path), and
+    // the home folder as WINEHOMEDIR, already a Windows path ("\??\Z:\root").
     std::string dataHome = Environment("XDG_DATA_HOME");
-    if (dataHome.empty() || dataHome[0] != '/') {
-        std::string home = Environment("HOME");
-        if (home.empty())
-            return {};
-        dataHome = home + "/.local/share";
-    }
-    return DosPathOfUnixPath(dataHome + "/Trash");
+    if (!dataHome.empty() && dataHome[0] == '/')
+        return DosPathOfUnixPath(dataHome + "/Trash");
+    std::string home = Environment("WINEHOMEDIR");
+    if (home.rfind("\\??\\", 0) == 0)
+        home.erase(0, 4);
+    if (home.empty())
+        return {};
+    return home + "\\.local\\share\\Trash";
 }
 
 bool EnsureRecycleBin()

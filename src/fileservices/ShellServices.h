@@ -35,6 +35,14 @@ std::string ShellFileTypeName(const std::string& fullPath);
 // Runs a shell file operation; true when it returned 0 and nothing was aborted.
 bool RunShellFileOperation(SHFILEOPSTRUCTA& request);
 
+// Wine's shell moves a file over another of the same name without asking,
+// and reports success for a file moved into its own folder, where the Windows
+// shell asks, or refuses. Under Wine this stands in for the shell: false for a
+// move into the file's own folder, and for a replacement the user declines in
+// a box worded like the shell's. Always true on Windows.
+bool ConfirmMoveUnderWine(const std::string& sourceFile, const std::string& targetFolder,
+                          FILEOP_FLAGS flags);
+
 // Opens an address with the desktop's handler for it; the result is ignored.
 void OpenAddress(HWND owner, const std::string& address);
 

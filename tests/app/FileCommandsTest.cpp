@@ -1,0 +1,171 @@
+#include <fstream>
+#include <iterator>
+
+#include "app/MainWindowFixture.h"
+#include "fileservices/ShellServices.h"
+
+namespace {
+
+constexpr const char* Identical = "Files are Identical (By File Size and CRC32 Check)";
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class FileCommandsTest : public MainWindowTest {
+protected:
+    void Compare(const std::string& path1, const std::string& path2)
+    {
+        form->FileName1->SetText(path1);
+        form->FileName2->SetText(path2);
+        Click(form->PvxButton1);
+    }
+    TempDir dir;
+};
+
+TEST_F(FileCommandsTest, DetailsListEightLinesPerFileWithTheirLabels)
+{
+    std::string photo = dir.WriteFile("photo.final.jpg", std::string(2048, 'j'));
+    std::string readme = dir.WriteFile("README", "read me");
+    Compare(photo, readme);
+    ASSERT_EQ(form->Memo1->Lines().Count(), 8);
+    ASSERT_EQ(form->Memo2->Lines().Count(), 8);
+    TMemoLines& one = form->Memo1->Lines();
+    EXPECT_EQ(one[0], "File Name and Path: " + photo);
+    EXPECT_EQ(one[1], "File Name: photo");
+    EXPECT_EQ(one[2], "File Name Extention: .jpg");
+    EXPECT_EQ(one[3], "File Size: 2048 Bytes");
+    EXPECT_EQ(one[4].rfind("File Type: ", 0), 0u);
+    EXPECT_GT(one[4].size(), std::string("File Type: ").size());
+    EXPECT_EQ(one[5].rfind("File Create: ", 0), 0u);
+    EXPECT_EQ(one[6].rfind("LastAccess: ", 0), 0u);
+    EXPECT_EQ(one[7].rfind("Last Write: ", 0), 0u);
+    EXPECT_GT(one[7].size(), std::string("Last Write: ").size());
+    TMemoLines& two = form->Memo2->Lines();
+    EXPECT_EQ(two[2], "File Name Extention: ") << "no extension: the label stands alone";
+    EXPECT_EQ(two[3], "File Size: 7 Bytes");
+}
+
+TEST_F(FileCommandsTest, EachCompareAddsABlockUntilClearFields)
+{
+    std::string a = dir.WriteFile("a.txt", "same");
+    std::string b = dir.WriteFile("b.txt", "same");
+    for (int i = 0; i < 3; ++i)
+        Compare(a, b);
+    EXPECT_EQ(form->Memo1->Lines().Count(), 24);
+    EXPECT_EQ(form->Memo2->Lines().Count(), 24);
+    EXPECT_EQ(form->Memo1->Lines()[8], form->Memo1->Lines()[0]);
+
+    Click(form->PvxButton2);
+    Compare(a, b);
+    EXPECT_EQ(form->Memo1->Lines().Count(), 8);
+    EXPECT_EQ(form->Memo2->Lines().Count(), 8);
+}
+
+TEST_F(FileCommandsTest, ARelativePathShowsInFull)
+{
+    dir.WriteFile("rel.txt", "r");
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(dir.Path().c_str());
+    Compare("rel.txt", "rel.txt");
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(Status(), Identical);
+    EXPECT_EQ(form->Memo1->Lines()[0], "File Name and Path: " + dir.PathOf("rel.txt"));
+}
+
+TEST_F(FileCommandsTest, DeleteWithAnEmptyEditOnlyEmptiesTheCurrentPath)
+{
+    CurrentPath1 = "earlier";
+    DialogAnswerer answer("", "Yes");
+    Click(form->sBitBtn1);
+    answer.Stop();
+    EXPECT_FALSE(answer.Result().seen);
+    EXPECT_EQ(CurrentPath1, "");
+}
+
+TEST_F(FileCommandsTest, DeleteOfAFolderDoesNothing)
+{
+    form->FileName2->SetText(dir.Path());
+    DialogAnswerer answer("", "Yes");
+    Click(form->sBitBtn3);
+    answer.Stop();
+    EXPECT_FALSE(answer.Result().seen);
+    EXPECT_TRUE(Exists(dir.Path()));
+    EXPECT_EQ(form->FileName2->Text(), dir.Path());
+    EXPECT_EQ(CurrentPath2, dir.Path());
+}
+
+TEST_F(FileCommandsTest, DeclinedDeleteKeepsFileAndEdit)
+{
+    std::string a = dir.WriteFile("keep.txt", "keep");
+    form->FileName1->SetText(a);
+    DialogAnswerer answer("Confirm file deletion", "No");
+    Click(form->sBitBtn1);
+    answer.Stop();
+    EXPECT_TRUE(answer.Result().pressed);
+    EXPECT_TRUE(Exists(a));
+    EXPECT_EQ(form->FileName1->Text(), a);
+}
+
+TEST_F(FileCommandsTest, ConfirmedDeleteEmptiesTheEditAndTheNextCompareSaysSo)
+{
+    std::string a = dir.WriteFile("a.txt", "x");
+    std::string name = "deleted-by-command-" + std::to_string(GetTickCount64()) + ".txt";
+    std::string b = dir.WriteFile(name, "x");
+    Compare(a, b);
+    DialogAnswerer answer("Confirm file deletion", "Yes");
+    Click(form->sBitBtn3);
+    answer.Stop();
+    EXPECT_FALSE(Exists(b));
+    EXPECT_EQ(form->FileName2->Text(), "");
+    EXPECT_EQ(CurrentPath2, b);
+    EXPECT_EQ(form->Memo2->Lines().Count(), 8) << "the details stay";
+    Click(form->PvxButton1);
+    EXPECT_EQ(Status(), "File 2 not exists");
+    std::string trash = WineTrashFolder();
+    if (!trash.empty()) {
+        DeleteFileA((trash + "\\files\\" + name).c_str());
+        DeleteFileA((trash + "\\info\\" + name + ".trashinfo").c_str());
+    }
+}
+
+TEST_F(FileCommandsTest, MoveIntoAChosenFolder)
+{
+    std::string a = dir.WriteFile("move-me.txt", "moving");
+    std::string b = dir.WriteFile("other.txt", "other");
+    std::string target = dir.PathOf("target");
+    CreateDirectoryA(target.c_str(), nullptr);
+    Compare(a, b);
+    form->Folder1->SetInitialDir(FromSystemCodePage(target));
+    DialogAnswerer answer("Browse for Folder", "OK");
+    Click(form->sBitBtn2);
+    answer.Stop();
+    EXPECT_TRUE(answer.Result().pressed);
+    EXPECT_FALSE(Exists(a));
+    EXPECT_EQ(ReadAll(target + "\\move-me.txt"), "moving");
+    EXPECT_EQ(form->FileName1->Text(), "");
+    EXPECT_EQ(form->Memo1->Lines().Count(), 8) << "the old details stay";
+    EXPECT_EQ(form->FileCtrl1->FileName(), a);
+}
+
+TEST_F(FileCommandsTest, CancellingTheFolderPickerMovesNothing)
+{
+    std::string a = dir.WriteFile("stay.txt", "stay");
+    form->FileName1->SetText(a);
+    DialogAnswerer answer("Browse for Folder", "Cancel");
+    Click(form->sBitBtn2);
+    answer.Stop();
+    EXPECT_TRUE(answer.Result().pressed);
+    EXPECT_TRUE(Exists(a));
+    EXPECT_EQ(form->FileName1->Text(), a);
+}
+
+}  // namespace

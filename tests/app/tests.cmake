@@ -1,0 +1,15 @@
+target_sources(pvx_core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ByteCompareTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Crc32Test.cpp
+)
+if(WIN32)
+  target_sources(pvx_win_tests PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/CompareTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DropFilesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileCommandsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Crc32FileTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileCompareTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowLeakTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
+  )
+endif()

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "fileservices/PvxFileCtrl.h"
+#include "fileservices/ShellServices.h"
+#include "support/WinTestHelpers.h"
+
+namespace {
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A name no earlier run has left in the trash.
+std::string UniqueName(const char* stem)
+{
+    return std::string(stem) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(GetTickCount64()) + ".txt";
+}
+
+// Takes a file the test sent to the trash out again.
+void RemoveFromTrash(const std::string& trash, const std::string& name)
+{
+    DeleteFileA((trash + "\\files\\" + name).c_str());
+    DeleteFileA((trash + "\\info\\" + name + ".trashinfo").c_str());
+}
+
+constexpr const char* DeleteConfirmation = "Confirm file deletion";
+
+class ShellOperationTest : public testing::Test {
+protected:
+    TempDir dir;
+    TPvxFileCtrl file{nullptr};
+};
+
+TEST_F(ShellOperationTest, DeleteSendsTheFileToTheTrashWithItsBytes)
+{
+    std::string name = UniqueName("trash-me");
+    std::string bytes = "bytes that must survive\r\n\x01\x02";
+    std::string path = dir.WriteFile(name, bytes);
+    DialogAnswerer answer(DeleteConfirmation, "Yes");
+    EXPECT_TRUE(file.Delete(path));
+    answer.Stop();
+    EXPECT_TRUE(answer.Result().seen) << "the shell asks before deleting";
+    EXPECT_FALSE(Exists(path));
+    std::string trash = WineTrashFolder();
+    ASSERT_FALSE(trash.empty());
+    EXPECT_EQ(ReadAll(trash + "\\files\\" + name), bytes);
+    EXPECT_TRUE(Exists(trash + "\\info\\" + name + ".trashinfo"));
+    RemoveFromTrash(trash, name);
+}
+
+TEST_F(ShellOperationTest, DecliningTheConfirmationKeepsTheFile)
+{
+    std::string path = dir.WriteFile("keep.txt", "keep");
+    DialogAnswerer answer(DeleteConfirmation, "No");
+    EXPECT_FALSE(file.Delete(path));
+    answer.Stop();
+    EXPECT_TRUE(answer.Result().pressed);
+    EXPECT_EQ(ReadAll(path), "keep");
+}
+
+TEST_F(ShellOperationTest, AnEmptyPathFailsAtOnceWithoutAnyDialog)
+{
+    DialogAnswerer answer("", "OK");
+    EXPECT_FALSE(file.Delete(""));
+    EXPECT_FALSE(file.Move("", dir.Path()));
+    answer.Stop();
+    EXPECT_FALSE(answer.Result().seen);
+}
+
+TEST_F(ShellOperationTest, MoveIntoAFolder)
+{
+    std::string path = dir.WriteFile("moving.txt", "moved bytes");
+    CreateDirectoryA(dir.PathOf("target").c_str(), nullptr);
+    EXPECT_TRUE(file.Move(path, dir.PathOf("target")));
+    EXPECT_FALSE(Exists(path));
+    EXPECT_EQ(ReadAll(dir.PathOf("target\\moving.txt")), "moved bytes");
+}
+
+TEST_F(ShellOperationTest, ARelativeSourceIsMadeAbsolute)
+{
+    dir.WriteFile("relative.txt", "r");
+    CreateDirectoryA(dir.PathOf("target").c_str(), nullptr);
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(dir.Path().c_str());
+    bool moved = file.Move("relative.txt", "target");
+    SetCurrentDirectoryA(previous);
+    EXPECT_TRUE(moved);
+    EXPECT_TRUE(Exists(dir.PathOf("target\\relative.txt")));
+}
+
+TEST_F(ShellOperationTest, ANameClashTheUserDeclinesFails)
+{
+    std::string path = dir.WriteFile("clash.txt", "new");
+    CreateDirectoryA(dir.PathOf("target").c_str(), nullptr);
+    std::string existing = dir.WriteFile("target\\clash.txt", "old");
+    DialogAnswerer answer("Confirm File Replace", "No");
+    EXPECT_FALSE(file.Move(path, dir.PathOf("target")));
+    answer.Stop();
+    EXPECT_TRUE(answer.Result().seen) << "the user is asked before a file is replaced";
+    EXPECT_EQ(ReadAll(existing), "old");
+    EXPECT_EQ(ReadAll(path), "new");
+}
+
+TEST_F(ShellOperationTest, ANameClashTheUserAcceptsReplacesTheFile)
+{
+    std::string path = dir.WriteFile("clash.txt", "new");
+    CreateDirectoryA(dir.PathOf("target").c_str(), nullptr);
+    std::string existing = dir.WriteFile("target\\clash.txt", "old");
+    DialogAnswerer answer("Confirm File Replace", "Yes");
+    EXPECT_TRUE(file.Move(path, dir.PathOf("target")));
+    answer.Stop();
+    EXPECT_EQ(ReadAll(existing), "new");
+    EXPECT_FALSE(Exists(path));
+}
+
+TEST_F(ShellOperationTest, MovingIntoTheFoldersOwnFolderFails)
+{
+    std::string path = dir.WriteFile("stay.txt", "stay");
+    DialogAnswerer answer("", "OK");
+    EXPECT_FALSE(file.Move(path, dir.Path()));
+    answer.Stop();
+    EXPECT_EQ(ReadAll(path), "stay");
+}
+
+// Runs this test program again with XDG_DATA_HOME naming a folder that has no
+// trash yet, as on a fresh account, and the child filter given.
+DWORD RunChild(const std::string& dataHomeUnix, const std::string& filter, const std::string& target)
+{
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string command = "\"" + std::string(exe) + "\" --gtest_filter=" + filter;
+    SetEnvironmentVariableA("XDG_DATA_HOME", dataHomeUnix.c_str());
+    SetEnvironmentVariableA("PVX_CHILD_TARGET", target.c_str());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                  &startup, &process);
+    SetEnvironmentVariableA("XDG_DATA_HOME", nullptr);
+    SetEnvironmentVariableA("PVX_CHILD_TARGET", nullptr);
+    if (!started)
+        return DWORD(-1);
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = DWORD(-1);
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+std::string UnixPathOf(const std::string& windowsPath)
+{
+    using Convert = char* (*)(const WCHAR*);
+    auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!convert)
+        return {};
+    std::wstring wide(windowsPath.begin(), windowsPath.end());
+    char* unix = convert(wide.c_str());
+    std::string result = unix ? unix : "";
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
+}
+
+TEST_F(ShellOperationTest, OnAFreshAccountWithoutATrashDeleteStillKeepsTheFile)
+{
+    if (!RunningUnderWine())
+        GTEST_SKIP() << "the desktop trash exists only under Wine";
+    std::string dataHome = dir.PathOf("fresh-data-home");
+    CreateDirectoryA(dataHome.c_str(), nullptr);
+    std::string victim = dir.WriteFile("fresh-account.txt", "precious");
+    ASSERT_FALSE(Exists(dataHome + "\\Trash"));
+    DWORD code = RunChild(UnixPathOf(dataHome), "ShellOperationChild.DeleteTarget", victim);
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(Exists(victim));
+    EXPECT_EQ(ReadAll(dataHome + "\\Trash\\files\\fresh-account.txt"), "precious")
+        << "the file must be in the trash, not gone for good";
+}
+
+// The child's half: deletes the file it was given, answering the shell's question.
+TEST(ShellOperationChild, DeleteTarget)
+{
+    char target[MAX_PATH] = {};
+    if (!GetEnvironmentVariableA("PVX_CHILD_TARGET", target, MAX_PATH))
+        GTEST_SKIP() << "runs only as the child of the fresh-account test";
+    TPvxFileCtrl file(nullptr);
+    DialogAnswerer answer(DeleteConfirmation, "Yes");
+    EXPECT_TRUE(file.Delete(target));
+}
+
+}  // namespace
