@@ -1,10 +1,20 @@
 #pragma once
-// TAboutBox: the modal box with the program's name and version.
+// TAboutBox: the modal box with the program's name, version and publisher,
+// whose web address is a link twice over: as text and as a picture.
+
+#include <string>
 
 #include "toolkit/Buttons.h"
 #include "toolkit/Form.h"
+#include "toolkit/Image.h"
 #include "toolkit/Labels.h"
 #include "toolkit/Panel.h"
+
+// The publisher's web address, fixed when the program is built.
+#ifndef PVX_PUBLISHER_ADDRESS
+#define PVX_PUBLISHER_ADDRESS "https://www.parivex.example/"
+#endif
+inline constexpr const char* PublisherAddress = PVX_PUBLISHER_ADDRESS;
 
 class TAboutBox : public TForm {
 public:
@@ -14,12 +24,24 @@ public:
 
     TPanel* Panel1 = nullptr;
     TLabel* Copyright = nullptr;
+    TLabel* Comments = nullptr;
     TBitBtn* sBitBtn1 = nullptr;
+    TImage* Image1 = nullptr;
     TLabel* sLabelFX1 = nullptr;
     TLabel* sLabel1 = nullptr;
+
+    void CommentsClick(TComponent* sender);
+    void CommentsMouseLeave(TComponent* sender);
+    void CommentsMouseMove(TComponent* sender, TShiftState shift, int x, int y);
+    void Image1Click(TComponent* sender);
+    void Image1MouseMove(TComponent* sender, TShiftState shift, int x, int y);
+    void Image1MouseLeave(TComponent* sender);
 
 protected:
     void ReadFormData() override;
 };
 
 extern TAboutBox* AboutBox;
+
+// The address without its scheme and final slash, as the link shows it.
+std::string DisplayAddress(const std::string& address);

@@ -85,6 +85,21 @@ void TBitmap::Assign(ConstView24 source)
         std::memcpy(target.Row(y), source.Row(y), std::size_t(target.Width()) * sizeof(Rgb24));
 }
 
+bool TBitmap::LoadFromResourceName(HINSTANCE instance, const char* name)
+{
+    UniqueBitmap loaded(static_cast<HBITMAP>(
+        LoadImageA(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAP info{};
+    if (!loaded || !GetObjectA(loaded.Get(), sizeof info, &info))
+        return false;
+    SetSize(info.bmWidth, info.bmHeight, TPixelFormat::pf24bit);
+    UniqueMemoryDc source(CreateCompatibleDC(nullptr));
+    SelectGuard select(source.Get(), loaded.Get());
+    BitBlt(MemoryDc(), 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
+    GdiFlush();
+    return true;
+}
+
 void TBitmap::DrawTo(HDC dc, int x, int y) const
 {
     if (!bitmap_)

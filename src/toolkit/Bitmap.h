@@ -35,6 +35,8 @@ public:
     View32 Pixels32();
 
     void Assign(ConstView24 source);
+    // Loads a BITMAP resource as 24-bit pixels; false when there is none.
+    bool LoadFromResourceName(HINSTANCE instance, const char* name);
     void DrawTo(HDC dc, int x, int y) const;
 
 private:

@@ -81,6 +81,8 @@ void TBitBtn::SetKind(TBitBtnKind kind)
         SetCaption("OK");
         SetModalResult(mrOk);
         SetDefault(true);
+        if (glyph_->LoadFromResourceName(GetModuleHandleA(nullptr), "PVX_BBOK"))
+            SetNumGlyphs(2);
         break;
     case TBitBtnKind::bkCancel:
         SetCaption("Cancel");

@@ -4,6 +4,7 @@ target_sources(pvx_core_tests PRIVATE
 )
 if(WIN32)
   target_sources(pvx_win_tests PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AboutBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CompareTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DropFilesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileCommandsTest.cpp
