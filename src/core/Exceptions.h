@@ -25,6 +25,10 @@ public:
 class EReadError : public Exception {
 public:
     EReadError() : Exception("Stream read error") {}
+
+protected:
+    // For read errors that say more precisely what was wrong with the data.
+    explicit EReadError(std::string message) : Exception(std::move(message)) {}
 };
 
 // Not enough memory for a request ("Out of memory").

@@ -1,0 +1,52 @@
+#pragma once
+// Where the image files a skin names come from: the members of its package,
+// or the files of its folder.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class TacSkinConvertor;
+
+class TsSkinFiles {
+public:
+    virtual ~TsSkinFiles() = default;
+    // A bitmap file named as the skin writes it; nullopt when there is none.
+    virtual std::optional<std::vector<uint8_t>> Bitmap(const std::string& name) const = 0;
+    // A JPEG file; package members are matched ignoring letter case.
+    virtual std::optional<std::vector<uint8_t>> Jpeg(const std::string& name) const = 0;
+};
+
+// Members of a package: a bitmap name must equal the upper-cased member name
+// exactly (so "MASTER.BMP" finds "Master.bmp", "master.bmp" finds nothing).
+class TsPackageFiles final : public TsSkinFiles {
+public:
+    explicit TsPackageFiles(const TacSkinConvertor& package) : package_(package) {}
+    std::optional<std::vector<uint8_t>> Bitmap(const std::string& name) const override;
+    std::optional<std::vector<uint8_t>> Jpeg(const std::string& name) const override;
+
+private:
+    const TacSkinConvertor& package_;
+};
+
+// Files under a skin path (a folder with its trailing separator); names that
+// contain ":" are taken as they are.
+class TsFolderFiles final : public TsSkinFiles {
+public:
+    explicit TsFolderFiles(std::string skinPath) : skinPath_(std::move(skinPath)) {}
+    std::optional<std::vector<uint8_t>> Bitmap(const std::string& name) const override;
+    std::optional<std::vector<uint8_t>> Jpeg(const std::string& name) const override { return Bitmap(name); }
+
+private:
+    std::string skinPath_;
+};
+
+// Files larger than this are not read as skin files (the package's member cap).
+constexpr int64_t kMaxSkinFileSize = int64_t(64) << 20;
+
+// The whole file at path; nullopt when it cannot be opened or read, or is
+// larger than kMaxSkinFileSize.
+std::optional<std::vector<uint8_t>> ReadSkinFile(const std::string& path);
+// The path of a file named inside a skin.
+std::string SkinFilePath(const std::string& skinPath, const std::string& name);
