@@ -3,16 +3,22 @@
 # display or, when there is none, on a private Xvfb server.
 #   scripts/run.sh                        open the main window
 #   scripts/run.sh --screenshot FILE.png  open it, write a picture of it, close it
+#   scripts/run.sh --screenshot FILE.png --compare A B
+#                                         the same after comparing files A and B
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shot=""
+compare=()
 if [ "${1:-}" = "--screenshot" ]; then
-  shot=$(realpath -m "${2:?usage: run.sh --screenshot FILE.png}")
+  shot=$(realpath -m "${2:?usage: run.sh --screenshot FILE.png [--compare A B]}")
+  if [ "${3:-}" = "--compare" ]; then
+    compare=(--compare "Z:$(realpath -m "${4:?}")" "Z:$(realpath -m "${5:?}")")
+  fi
 fi
 "$root/scripts/setup.sh"
 cmake --build "$root/build/win" -j "$(nproc)" --target parivex WindowShot
 
-prefix="$root/build/win/wineprefix"
+prefix="${PVX_WINEPREFIX:-$root/build/win/wineprefix}"
 exe="$root/build/win/src/parivex.exe"
 export WINEPREFIX=$prefix
 if [ -z "$shot" ]; then
@@ -21,12 +27,14 @@ fi
 
 bmp=$(mktemp --suffix=.bmp)
 "$root/scripts/with-display.sh" bash -c '
-  "$1/scripts/wine-exec.sh" "$2" "$3" &
+  root=$1 prefix=$2 exe=$3 shot=$4
+  shift 4
+  "$root/scripts/wine-exec.sh" "$prefix" "$exe" &
   app=$!
-  "$1/scripts/wine-exec.sh" "$2" "$1/build/win/tools/WindowShot.exe" "Parivex 1.1" "Z:$4" --close
+  "$root/scripts/wine-exec.sh" "$prefix" "$root/build/win/tools/WindowShot.exe" "Parivex 1.1" "Z:$shot" "$@" --close
   rc=$?
   wait $app || true
-  exit $rc' _ "$root" "$prefix" "$exe" "$bmp"
+  exit $rc' _ "$root" "$prefix" "$exe" "$bmp" "${compare[@]}"
 convert "$bmp" "$shot"
 rm -f "$bmp"
 echo "run: wrote $shot"

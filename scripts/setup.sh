@@ -19,6 +19,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
+# The desktop's trash, where Wine's recycle bin keeps deleted files. Wine
+# deletes for good when it is missing, as on a fresh account.
+trash="${XDG_DATA_HOME:-$HOME/.local/share}/Trash"
+mkdir -p "$trash/files" "$trash/info"
+
 build_type=${PVX_BUILD_TYPE:-RelWithDebInfo}
 [ -f "$root/build/native/build.ninja" ] || \
   cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" >/dev/null

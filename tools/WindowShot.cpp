@@ -1,13 +1,16 @@
 // Waits for a visible top-level window with the given caption, lets it finish
 // painting, and writes what the screen shows of it (frame included) to a 24-bit
-// BMP file. With --close it then closes the window.
+// BMP file. With --compare it first types two paths into the window's first
+// two edits and presses its "Compare" button, as a user would; with --close it
+// closes the window afterwards.
 //
-//   WindowShot.exe "<caption>" <output.bmp> [--close]
+//   WindowShot.exe "<caption>" <output.bmp> [--compare <path1> <path2>] [--close]
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 #include <vector>
 
 namespace {
@@ -57,6 +60,36 @@ bool WriteBmp(const char* path, HDC source, int x, int y, int width, int height)
     return ok;
 }
 
+struct ChildSearch {
+    std::vector<HWND> edits;
+    HWND compare = nullptr;
+};
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM data)
+{
+    auto* search = reinterpret_cast<ChildSearch*>(data);
+    char cls[64] = {}, text[64] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    GetWindowTextA(child, text, sizeof text);
+    if (std::strstr(cls, "Edit"))
+        search->edits.push_back(child);
+    if (std::strcmp(text, "Compare") == 0)
+        search->compare = child;
+    return TRUE;
+}
+
+bool RunCompare(HWND window, const char* path1, const char* path2)
+{
+    ChildSearch search;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&search));
+    if (search.edits.size() < 2 || !search.compare)
+        return false;
+    SendMessageA(search.edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path1));
+    SendMessageA(search.edits[1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path2));
+    SendMessageA(search.compare, BM_CLICK, 0, 0);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -71,6 +104,18 @@ int main(int argc, char** argv)
         return 1;
     }
     SetForegroundWindow(window);
+    bool close = false;
+    for (int i = 3; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--close") == 0) {
+            close = true;
+        } else if (std::strcmp(argv[i], "--compare") == 0 && i + 2 < argc) {
+            if (!RunCompare(window, argv[i + 1], argv[i + 2])) {
+                std::fprintf(stderr, "WindowShot: no edits or Compare button\n");
+                return 1;
+            }
+            i += 2;
+        }
+    }
     // Round trips through the window's thread: it has handled what was queued.
     DWORD_PTR ignored = 0;
     for (int i = 0; i < 3; ++i) {
@@ -82,7 +127,7 @@ int main(int argc, char** argv)
     HDC screen = GetDC(nullptr);
     bool ok = WriteBmp(argv[2], screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
     ReleaseDC(nullptr, screen);
-    if (argc > 3 && std::strcmp(argv[3], "--close") == 0)
+    if (close)
         PostMessageA(window, WM_CLOSE, 0, 0);
     return ok ? 0 : 1;
 }

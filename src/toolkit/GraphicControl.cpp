@@ -13,6 +13,7 @@ void TGraphicControl::WndProc(TMessage& m)
         canvas_->SetHandle(reinterpret_cast<HDC>(m.WParam));
         canvas_->Font().Assign(Font());
         canvas_->Brush().SetColor(Color());
+        canvas_->Brush().SetStyle(TBrushStyle::bsSolid);
         Paint();
         canvas_->SetHandle(nullptr);
         m.Result = 0;

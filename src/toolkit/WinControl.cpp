@@ -656,6 +656,7 @@ void TCustomControl::PaintWindow(HDC dc)
     canvas_->SetHandle(dc);
     canvas_->Font().Assign(Font());
     canvas_->Brush().SetColor(Color());
+    canvas_->Brush().SetStyle(TBrushStyle::bsSolid);
     Paint();
     canvas_->SetHandle(nullptr);
 }

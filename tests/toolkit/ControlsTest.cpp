@@ -77,6 +77,20 @@ TEST_F(ControlsTest, ParentPaintsWindowlessChildInItsBounds)
     EXPECT_EQ(PixelAt(61, 15), RGB(255, 255, 255)) << "just right of the label";
 }
 
+TEST_F(ControlsTest, AnOpaqueLabelRepaintsItsWholeRectangleAfterACaptionChange)
+{
+    form->label->SetColor(clWhite);
+    form->label->Font().SetColor(clBlack);
+    form->label->SetCaption("WWWWWWWW");
+    int inkBefore = 0;
+    for (int x = 10; x < 60; ++x)
+        inkBefore += PixelAt(x, 16) == RGB(0, 0, 0);
+    ASSERT_GT(inkBefore, 0) << "the text was drawn";
+    form->label->SetCaption("");
+    for (int x = 10; x < 60; ++x)
+        EXPECT_EQ(PixelAt(x, 16), RGB(255, 255, 255)) << "x " << x << ": the old text was not cleared";
+}
+
 TEST_F(ControlsTest, ReplacedWindowProcSeesMessagesAndCanPassThemOn)
 {
     int seen = 0;
