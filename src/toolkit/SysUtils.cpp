@@ -1,0 +1,58 @@
+#include "toolkit/SysUtils.h"
+
+#include <windows.h>
+
+namespace {
+
+// Frees a buffer that FormatMessageA allocated.
+class LocalText {
+public:
+    LocalText() = default;
+    LocalText(const LocalText&) = delete;
+    LocalText& operator=(const LocalText&) = delete;
+    ~LocalText() { LocalFree(text_); }
+    char** Receiver() { return &text_; }
+    const char* Get() const { return text_; }
+
+private:
+    char* text_ = nullptr;
+};
+
+std::string TrimmedEnd(std::string text)
+{
+    const auto end = text.find_last_not_of(" \t\r\n.");
+    text.erase(end == std::string::npos ? 0 : end + 1);
+    return text;
+}
+
+}  // namespace
+
+std::string SysErrorMessage(unsigned long code)
+{
+    LocalText text;
+    const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                      | FORMAT_MESSAGE_IGNORE_INSERTS;
+    const DWORD length = FormatMessageA(flags, nullptr, code, 0,
+                                        reinterpret_cast<char*>(text.Receiver()), 0, nullptr);
+    if (length == 0 || text.Get() == nullptr)
+        return {};
+    return TrimmedEnd(std::string(text.Get(), length));
+}
+
+std::string ExpandFileName(const std::string& path)
+{
+    std::string full(MAX_PATH, '\0');
+    for (;;) {
+        // The result counts the terminator when the buffer was too small, not
+        // when it fitted.
+        const DWORD needed = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()),
+                                              full.data(), nullptr);
+        if (needed == 0)
+            return path;
+        if (needed < full.size()) {
+            full.resize(needed);
+            return full;
+        }
+        full.resize(needed);
+    }
+}
