@@ -29,12 +29,13 @@ std::string OpenErrorOf(const std::string& path1, const std::string& path2)
     return "no error";
 }
 
-// Holds a file open for writing, which a reader that denies writers cannot join.
+// Holds a file open for writing, sharing it with readers only, as another
+// program locking it for writing does; a reader that denies writers cannot join.
 class WriterHold {
 public:
     explicit WriterHold(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr))
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr))
     {
     }
     WriterHold(const WriterHold&) = delete;
