@@ -8,3 +8,13 @@ if(WIN32)
   target_link_libraries(pvx_compare_bench PRIVATE pvx_ui)
   pvx_strict(pvx_compare_bench)
 endif()
+
+# The internal skin, from its package bytes to a ready model (native only):
+#   build/bench-native/bench/pvx_skin_load_bench [ROUNDS]   (target: median under 5 ms)
+if(NOT WIN32)
+  add_executable(pvx_skin_load_bench ${CMAKE_CURRENT_LIST_DIR}/SkinLoadBench.cpp)
+  target_link_libraries(pvx_skin_load_bench PRIVATE pvx_core)
+  target_compile_definitions(pvx_skin_load_bench PRIVATE
+    PVX_SKIN_PACKAGE="${CMAKE_SOURCE_DIR}/assets/skin/Opus.pvxskin")
+  pvx_strict(pvx_skin_load_bench)
+endif()

@@ -10,3 +10,9 @@ target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinSections.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinStream.cpp
 )
+
+if(WIN32)
+  # The JPEG decoder the Windows program lends the skin loader.
+  target_sources(pvx_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/WicJpegDecoder.cpp)
+  target_link_libraries(pvx_ui PUBLIC windowscodecs ole32 uuid)
+endif()
