@@ -35,6 +35,8 @@ if [ "$(stat -c %s "$b" 2>/dev/null || echo 0)" != "$size" ] || ! cmp -s "$a" "$
   cp "$a" "$b"
 fi
 cat "$a" "$b" >/dev/null  # warm the page cache
+# The machine's load, since every figure below falls with it.
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 
 echo "== CRC-32 methods, native"
 "$native/bench/pvx_crc32_bench"
@@ -54,7 +56,7 @@ cmp_seconds() {
 
 windows_path() { echo "Z:${1//\//\\}"; }
 
-echo "== Compare path under Wine (best of 3 each), against GNU cmp"
+echo "== Compare path under Wine (best of several rounds each), against GNU cmp (best of 3)"
 cmp_before=$(cmp_seconds)
 results=$("$root/scripts/wine-exec.sh" "$root/build/win/wineprefix" \
   "$root/build/win/bench/pvx_compare_bench.exe" "$(windows_path "$a")" "$(windows_path "$b")" | tr -d '\r')
