@@ -1,1 +1,23 @@
 # Sources of src/controls (see src/CMakeLists.txt for the targets).
+# Portable: the glyph button's layout and frame geometry, its glyph images,
+# the bevel label's metrics.
+target_sources(pvx_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/PvxBevelMetrics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PvxButtonFrame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PvxButtonLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PvxGlyphImages.cpp
+)
+# Windows: the glyph push button, the bevel label and the theme services.
+if(WIN32)
+  target_sources(pvx_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/PvxBaseControls.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxBevel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxCaption.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxGlyph.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxGlyphCache.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxLabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxResourcePicture.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxThemeServices.cpp
+  )
+endif()
