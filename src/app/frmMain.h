@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "controls/PvxButton.h"
+#include "controls/PvxLabel.h"
 #include "fileservices/Browse4Folder.h"
 #include "fileservices/PvxFileCtrl.h"
 #include "toolkit/Buttons.h"
@@ -23,11 +25,11 @@ public:
     ~TForm1() override;
     const char* ClassName() const override { return "TForm1"; }
 
-    TButton* PvxButton1 = nullptr;
-    TLabel* Label1 = nullptr;
-    TLabel* PvxLabel1 = nullptr;
-    TLabel* PvxLabel2 = nullptr;
-    TButton* PvxButton2 = nullptr;
+    TPvxButton* PvxButton1 = nullptr;
+    TPvxLabel* Label1 = nullptr;
+    TPvxLabel* PvxLabel1 = nullptr;
+    TPvxLabel* PvxLabel2 = nullptr;
+    TPvxButton* PvxButton2 = nullptr;
     TEdit* FileName1 = nullptr;
     TEdit* FileName2 = nullptr;
     TPvxFileCtrl* FileCtrl1 = nullptr;
@@ -36,8 +38,8 @@ public:
     TMemo* Memo2 = nullptr;
     TLabel* Label2 = nullptr;
     TLabel* Label3 = nullptr;
-    TButton* PvxButton3 = nullptr;
-    TButton* PvxButton4 = nullptr;
+    TPvxButton* PvxButton3 = nullptr;
+    TPvxButton* PvxButton4 = nullptr;
     TBitBtn* sBitBtn1 = nullptr;
     TBitBtn* sBitBtn2 = nullptr;
     TBitBtn* sBitBtn3 = nullptr;

@@ -20,10 +20,15 @@ void SetUpFileNameEdit(TEdit* edit, int tabOrder, const char* hint)
     SetOwnHint(edit, hint);
 }
 
-void SetUpCommandButton(TButton* button, int tabOrder, const char* hint)
+// A command button: its glyph from the program's resources over its caption,
+// in the extended classic frame (or the platform's visual style).
+void SetUpCommandButton(TPvxButton* button, int tabOrder, const char* hint, const char* glyph)
 {
     button->SetTabOrder(tabOrder);
     SetOwnHint(button, hint);
+    button->LoadGlyphFromResourceName(GetModuleHandleA(nullptr), glyph);
+    button->ButtonLayout().SetAlignText2Glyph(TPvxTextArrange::taBottom);
+    button->SetButtonStyle(TPvxUserButtonStyle::ubsWin40Ext);
 }
 
 void SetUpDetailsPane(TMemo* memo, int tabOrder)
@@ -33,9 +38,11 @@ void SetUpDetailsPane(TMemo* memo, int tabOrder)
     memo->SetTabOrder(tabOrder);
 }
 
-void SetUpSlotCaption(TLabel* label)
+// A slot caption sizes itself to its text.
+void SetUpSlotCaption(TPvxLabel* label)
 {
-    label->SetAutoSize(false);
+    label->Bevel().SetMode(TPvxBevelMode::bmCustom);
+    label->SetOptions(0);
 }
 }  // namespace
 
@@ -54,28 +61,30 @@ void TForm1::ReadFormData()
     Icon().LoadFromResourceName(GetModuleHandleA(nullptr), "MAINICON");
     OnCreate = [this](TComponent* s) { FormCreate(s); };
 
-    PvxButton1 = CreateControl<TButton>(this, this, "PvxButton1", 8, 140, 75, 57);
+    PvxButton1 = CreateControl<TPvxButton>(this, this, "PvxButton1", 8, 140, 75, 57);
     PvxButton1->SetCaption("Compare");
-    SetUpCommandButton(PvxButton1, 0, "Click to compare files");
+    SetUpCommandButton(PvxButton1, 0, "Click to compare files", "PVX_GLYPH_COMPARE");
     PvxButton1->OnClick = [this](TComponent* s) { PvxButton1Click(s); };
 
-    Label1 = CreateControl<TLabel>(this, this, "Label1", 8, 204, 467, 15);
+    Label1 = CreateControl<TPvxLabel>(this, this, "Label1", 8, 204, 467, 15);
     Label1->SetCaption(StartPrompt);
     Label1->SetAutoSize(false);
-    Label1->SetAlignment(TAlignment::taCenter);
+    Label1->SetAlignment(TPvxAlignment::agCenter);
     Label1->Font().SetStyle(fsBold);
+    Label1->Bevel().SetMode(TPvxBevelMode::bmCustom);
+    Label1->SetOptions(0);
 
-    PvxLabel1 = CreateControl<TLabel>(this, this, "PvxLabel1", 8, 8, 31, 15);
+    PvxLabel1 = CreateControl<TPvxLabel>(this, this, "PvxLabel1", 8, 8, 31, 15);
     PvxLabel1->SetCaption("File 1:");
     SetUpSlotCaption(PvxLabel1);
 
-    PvxLabel2 = CreateControl<TLabel>(this, this, "PvxLabel2", 8, 64, 31, 15);
+    PvxLabel2 = CreateControl<TPvxLabel>(this, this, "PvxLabel2", 8, 64, 31, 15);
     PvxLabel2->SetCaption("File 2:");
     SetUpSlotCaption(PvxLabel2);
 
-    PvxButton2 = CreateControl<TButton>(this, this, "PvxButton2", 89, 140, 75, 57);
+    PvxButton2 = CreateControl<TPvxButton>(this, this, "PvxButton2", 89, 140, 75, 57);
     PvxButton2->SetCaption("Clear Fields");
-    SetUpCommandButton(PvxButton2, 1, "Clear all fields");
+    SetUpCommandButton(PvxButton2, 1, "Clear all fields", "PVX_GLYPH_CLEARFIELDS");
     PvxButton2->OnClick = [this](TComponent* s) { PvxButton2Click(s); };
 
     FileName1 = CreateControl<TEdit>(this, this, "FileName1", 8, 24, 467, 21);
@@ -101,14 +110,14 @@ void TForm1::ReadFormData()
     Label3 = CreateControl<TLabel>(this, this, "Label3", 8, 390, 64, 13);
     Label3->SetCaption("File 2 Details:");
 
-    PvxButton3 = CreateControl<TButton>(this, this, "PvxButton3", 319, 140, 75, 57);
+    PvxButton3 = CreateControl<TPvxButton>(this, this, "PvxButton3", 319, 140, 75, 57);
     PvxButton3->SetCaption("About...");
-    SetUpCommandButton(PvxButton3, 6, "About Parivex");
+    SetUpCommandButton(PvxButton3, 6, "About Parivex", "PVX_GLYPH_ABOUT");
     PvxButton3->OnClick = [this](TComponent* s) { PvxButton3Click(s); };
 
-    PvxButton4 = CreateControl<TButton>(this, this, "PvxButton4", 400, 140, 75, 57);
+    PvxButton4 = CreateControl<TPvxButton>(this, this, "PvxButton4", 400, 140, 75, 57);
     PvxButton4->SetCaption("Close");
-    SetUpCommandButton(PvxButton4, 7, "Exit Parivex");
+    SetUpCommandButton(PvxButton4, 7, "Exit Parivex", "PVX_GLYPH_CLOSE");
     PvxButton4->OnClick = [this](TComponent* s) { PvxButton4Click(s); };
 
     sBitBtn1 = CreateControl<TBitBtn>(this, this, "sBitBtn1", 376, 48, 99, 25);

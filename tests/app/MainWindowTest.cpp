@@ -1,5 +1,7 @@
 #include "app/MainWindowFixture.h"
 
+#include <cstring>
+
 namespace {
 
 struct Expected {
@@ -7,6 +9,19 @@ struct Expected {
     Rect bounds;
     const char* text;
 };
+
+// The slot captions size themselves to their text, 2 pixels more each way:
+// 31 x 15 with the Tahoma of Windows, whatever the installed font gives here.
+Rect SlotCaptionBounds(TControl* label, int left, int top, const char* text)
+{
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, label->Font().Handle());
+    SIZE size{};
+    GetTextExtentPoint32A(screen, text, int(strlen(text)), &size);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return Rect::FromSize(left, top, int(size.cx) + 2, int(size.cy) + 2);
+}
 
 TEST_F(MainWindowTest, WindowSettingsAndControlPlacement)
 {
@@ -23,11 +38,11 @@ TEST_F(MainWindowTest, WindowSettingsAndControlPlacement)
     EXPECT_EQ(WindowText(Application->Handle()), "");
 
     const Expected controls[] = {
-        {"PvxLabel1", Rect::FromSize(8, 8, 31, 15), "File 1:"},
+        {"PvxLabel1", SlotCaptionBounds(form->PvxLabel1, 8, 8, "File 1:"), "File 1:"},
         {"FileName1", Rect::FromSize(8, 24, 467, 21), ""},
         {"sBitBtn2", Rect::FromSize(271, 48, 99, 25), "Move File 1"},
         {"sBitBtn1", Rect::FromSize(376, 48, 99, 25), "Delete File 1"},
-        {"PvxLabel2", Rect::FromSize(8, 64, 31, 15), "File 2:"},
+        {"PvxLabel2", SlotCaptionBounds(form->PvxLabel2, 8, 64, "File 2:"), "File 2:"},
         {"FileName2", Rect::FromSize(8, 80, 467, 21), ""},
         {"sBitBtn4", Rect::FromSize(271, 104, 99, 25), "Move File 2"},
         {"sBitBtn3", Rect::FromSize(376, 104, 99, 25), "Delete File 2"},
@@ -50,7 +65,8 @@ TEST_F(MainWindowTest, WindowSettingsAndControlPlacement)
     EXPECT_EQ(form->Label2->Left(), 8);
     EXPECT_EQ(form->Label3->Top(), 390);
     EXPECT_TRUE(form->Label1->Font().Style() & fsBold);
-    EXPECT_EQ(form->Label1->Alignment(), TAlignment::taCenter);
+    EXPECT_EQ(form->Label1->Alignment(), TPvxAlignment::agCenter);
+    EXPECT_FALSE(form->Label1->AutoSize());
 }
 
 TEST_F(MainWindowTest, HintsShowOnHoverWhereSet)

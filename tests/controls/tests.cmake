@@ -11,5 +11,11 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/PvxButtonPaintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxButtonInputTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxLabelTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxMainWindowControlsTest.cpp
   )
+endif()
+if(NOT WIN32)
+  # The committed glyph pictures are what their generator draws.
+  target_sources(pvx_core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/assets/ButtonGlyphsTest.cpp)
+  target_link_libraries(pvx_core_tests PRIVATE pvx_glyph_art)
 endif()
