@@ -246,6 +246,38 @@ TEST_F(PvxLabelTest, EmptyTransparentLabelWithoutBevelPaintsNothing)
     EXPECT_EQ(framed.At(30, 0), Black) << "with a bevel it is drawn";
 }
 
+TEST_F(PvxLabelTest, BorderRingsArePaintedOnlyInAnotherColourOnAnOpaqueLabel)
+{
+    label->SetCaption("File 1:");
+    label->SetColor(0x0000FF);
+    label->Bevel().SetBorderWidth(2);
+    label->Bevel().SetBorderColor(0xFF0000);
+    Size size{label->Width(), label->Height()};
+    EXPECT_EQ(size.width, Extent("File 1:").width + 2 + 4) << "the rings take their space";
+    Image24 clear = LabelShot();
+    EXPECT_EQ(clear.At(size.width / 2, 1), face) << "transparent: rings left unpainted";
+    label->SetTransparent(false);
+    Image24 ringed = LabelShot();
+    EXPECT_EQ(ringed.At(size.width / 2, 0), PureBlue);
+    EXPECT_EQ(ringed.At(size.width / 2, 1), PureBlue);
+    EXPECT_EQ(ringed.At(0, size.height / 2), PureBlue);
+    EXPECT_EQ(ringed.At(2, 2), PureRed) << "inside the rings: the label's colour";
+    label->Bevel().SetBorderColor(0x0000FF);
+    Image24 same = LabelShot();
+    EXPECT_EQ(same.At(size.width / 2, 0), PureRed) << "the label's own colour: unpainted";
+}
+
+TEST_F(PvxLabelTest, ShadowStylesGoTogether)
+{
+    TPvxBevel& bevel = label->Bevel();
+    bevel.SetStyleInner(TPvxBevelStyle::bvShadow);
+    EXPECT_EQ(bevel.StyleOuter(), TPvxBevelStyle::bvShadow);
+    bevel.SetStyleOuter(TPvxBevelStyle::bvRaised);
+    EXPECT_EQ(bevel.StyleInner(), TPvxBevelStyle::bvNone);
+    bevel.SetStyleInner(TPvxBevelStyle::bvLowered);
+    EXPECT_EQ(bevel.StyleOuter(), TPvxBevelStyle::bvRaised) << "no shadow involved";
+}
+
 TEST_F(PvxLabelTest, DisabledLabelIsGrey)
 {
     label->SetCaption("File 1:");

@@ -10,6 +10,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/PvxControlTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxButtonPaintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxButtonInputTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxGlyphCacheTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxLabelTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxMainWindowControlsTest.cpp
   )
