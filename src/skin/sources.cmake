@@ -16,3 +16,23 @@ if(WIN32)
   target_sources(pvx_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/WicJpegDecoder.cpp)
   target_link_libraries(pvx_ui PUBLIC windowscodecs ole32 uuid)
 endif()
+
+# Skin painting: backgrounds, section fills, gradients and textures, border
+# images, glyphs, whole items and the disabled look (portable), and the text,
+# device-context and window-border routines of the platform layer.
+target_sources(pvx_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/BorderGeometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BorderMask.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BorderMaskShaped.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DisabledLook.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlyphMask.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MaskFrames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MaskHoleRuns.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MaskedTexture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SectionBackground.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SectionFill.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinBackground.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinGradient.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinItem.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinTexture.cpp
+)

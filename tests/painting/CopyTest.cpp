@@ -60,7 +60,7 @@ TEST(CopyKeyedRect, HolesKeepTheTargetFillWithAColourOrShowAPicture)
     EXPECT_EQ(Letters(coloured.View()), (Rows{"RW", "WG"}));
 
     // The background picture's pixel at the target position plus the offset.
-    Image24 behind = Picture({"0123", "4567", "89WU"});
+    Image24 behind = Picture({"Y123", "4567", "89WU"});
     Image24 shown = Solid(3, 3, RGB(0, 0, 0));
     CopyKeyedRect(shown.View(), source.View(), {1, 1}, HoleFill::FromImage(behind.View(), {1, -1}), kFuchsia,
                   source.View().Bounds());

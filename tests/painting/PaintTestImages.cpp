@@ -19,8 +19,9 @@ const Legend& DefaultLegend()
 {
     static const Legend legend = [] {
         Legend l{{'K', kFuchsia},        {'W', RGB(255, 255, 255)}, {'B', RGB(0, 0, 0)},
-                 {'R', RGB(255, 0, 0)},  {'G', RGB(0, 255, 0)},     {'U', RGB(0, 0, 255)}};
-        for (int n = 0; n <= 9; ++n)
+                 {'R', RGB(255, 0, 0)},  {'G', RGB(0, 255, 0)},     {'U', RGB(0, 0, 255)},
+                 {'Y', RGB(255, 255, 0)}};
+        for (int n = 1; n <= 9; ++n)
             l[char('0' + n)] = RGB(n * 25, n * 25, n * 25);
         return l;
     }();

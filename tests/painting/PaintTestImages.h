@@ -32,7 +32,7 @@ constexpr Rgb24 kFuchsia = RGB(255, 0, 255);
 
 using Legend = std::map<char, Rgb24>;
 // The letters used when no legend is given: K fuchsia, W white, B black,
-// R red, G green, U blue, and the greys 0..9 (n x 25).
+// R red, G green, U blue, Y yellow, and the greys 1..9 (n x 25).
 const Legend& DefaultLegend();
 
 // One string per row, one letter per pixel.

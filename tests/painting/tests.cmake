@@ -8,3 +8,13 @@ target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/StretchTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GradientTest.cpp
 )
+target_sources(pvx_core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/PaintTestSkin.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextureTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SectionBackgroundTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DisabledLookTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BorderMaskTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlyphMaskTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinItemTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HoleRunsTest.cpp
+)

@@ -1,0 +1,46 @@
+#pragma once
+// Nine-part geometry of border images: four corners, four sides and the
+// centre, in the order the border painters draw them.
+
+#include <algorithm>
+#include <array>
+
+#include "gfx/Geometry.h"
+
+struct BorderWidths {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    friend bool operator==(const BorderWidths&, const BorderWidths&) = default;
+};
+
+// Border widths that fit an area: when it is narrower than left + right, both
+// lose half the excess and the right one a pixel more when the excess is odd
+// (nothing below 0); the same vertically.
+BorderWidths ReduceBorderWidths(BorderWidths widths, Size area);
+
+enum class NinePart { TopLeft, Left, Top, BottomLeft, Bottom, BottomRight, TopRight, Right, Centre };
+constexpr int kNineParts = 9;
+
+// The nine cells of r; sides and centre are empty when the borders meet.
+std::array<Rect, kNineParts> SplitNineParts(const Rect& r, BorderWidths widths);
+
+inline const Rect& Cell(const std::array<Rect, kNineParts>& parts, NinePart which)
+{
+    return parts[std::size_t(which)];
+}
+inline bool IsCorner(NinePart p)
+{
+    return p == NinePart::TopLeft || p == NinePart::BottomLeft || p == NinePart::BottomRight || p == NinePart::TopRight;
+}
+
+// Tiles a source cell over a target cell from the target's top-left corner,
+// the last column and row cut; each piece is drawn by draw(at, sourcePiece).
+template <typename Draw>
+void TileCell(const Rect& target, const Rect& source, Draw draw)
+{
+    if (target.IsEmpty() || source.IsEmpty())
+        return;
+    for (int y = target.top; y < target.bottom; y += source.Height())
+        for (int x = target.left; x < target.right; x += source.Width())
+            draw(Point{x, y}, Rect::FromSize(source.left, source.top, std::min(source.Width(), target.right - x),
+                                              std::min(source.Height(), target.bottom - y)));
+}
