@@ -18,3 +18,21 @@ target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinItemTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HoleRunsTest.cpp
 )
+target_sources(pvx_core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/SkinParts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReferenceBmp.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReferenceImageTest.cpp
+)
+target_compile_definitions(pvx_core_tests PRIVATE
+  PVX_PAINTING_REFERENCE_DIR="${CMAKE_CURRENT_LIST_DIR}/reference")
+
+if(NOT WIN32)
+  # Writes the reference pictures (see README.md) and a sheet of skin parts.
+  add_executable(pvx_painting_references
+    ${CMAKE_CURRENT_LIST_DIR}/WriteReferences.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkinParts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReferenceBmp.cpp)
+  target_include_directories(pvx_painting_references PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(pvx_painting_references PRIVATE pvx_core)
+  pvx_strict(pvx_painting_references)
+endif()
