@@ -7,12 +7,18 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
-[ -f "$prefix/.pvx-ready" ] && exit 0
-wineboot -i >/dev/null 2>&1
 # Wine's own fonts (Tahoma, MS Sans Serif, Marlett for the caption buttons)
 # come in Debian's fonts-wine package but are not put into a new prefix; the
 # system would otherwise stand in other faces for them.
-cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+install_fonts() {
+  cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+if [ -f "$prefix/.pvx-ready" ]; then
+  install_fonts
+  exit 0
+fi
+wineboot -i >/dev/null 2>&1
+install_fonts
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
