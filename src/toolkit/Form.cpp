@@ -270,6 +270,9 @@ void TCustomForm::WndProc(TMessage& m)
     case CM_DIALOGKEY:
         m.Result = HandleDialogKey(m.WParam) ? 1 : 0;
         return;
+    case CM_DIALOGCHAR:
+        m.Result = BroadcastUntilTaken(CM_DIALOGCHAR, m.WParam, m.LParam);
+        return;
     default:
         break;
     }

@@ -535,6 +535,31 @@ void TWinControl::HandleKeyDown(TMessage& m)
         m.Result = form->Perform(CM_DIALOGKEY, key, m.LParam) ? 1 : 0;
 }
 
+// A character the focused control does not type (any with Alt held, or any
+// for a control that takes no characters) is offered to the form's controls
+// as a dialog character: a label's accelerator moves the focus this way.
+void TWinControl::HandleChar(TMessage& m)
+{
+    m.Result = 0;
+    bool alt = m.Msg == CN_BASE + WM_SYSCHAR;
+    if (!alt && (SendMessageA(Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS))
+        return;
+    if (TCustomForm* form = ParentForm())
+        m.Result = form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) ? 1 : 0;
+}
+
+LRESULT TWinControl::BroadcastUntilTaken(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    for (TControl* c : std::vector<TControl*>(controls_)) {
+        if (LRESULT taken = c->Perform(msg, wParam, lParam))
+            return taken;
+        if (auto* windowed = dynamic_cast<TWinControl*>(c))
+            if (LRESULT taken = windowed->BroadcastUntilTaken(msg, wParam, lParam))
+                return taken;
+    }
+    return 0;
+}
+
 void TWinControl::UpdateBoundsFromWindow()
 {
     RECT r{};
@@ -609,6 +634,10 @@ void TWinControl::WndProc(TMessage& m)
         break;
     case CN_KEYDOWN:
         HandleKeyDown(m);
+        return;
+    case CN_CHAR:
+    case CN_BASE + WM_SYSCHAR:
+        HandleChar(m);
         return;
     case WM_MOUSEWHEEL:
         // Offered to the control first; what it does not take scrolls as usual.

@@ -40,6 +40,10 @@ public:
     // Whether the control handles this navigation key itself rather than the form.
     virtual bool WantsKey(WPARAM key);
 
+    // Offers a message to every control below this one, windowless ones too,
+    // until one answers non-zero; returns that answer.
+    LRESULT BroadcastUntilTaken(UINT msg, WPARAM wParam, LPARAM lParam);
+
     // The windowless child under a client point, topmost first.
     TControl* ControlAtPos(Point p, bool allowDisabled) const;
 
@@ -85,6 +89,7 @@ private:
     void RouteMouse(TMessage& message);
     void HandlePaint(TMessage& message);
     void HandleKeyDown(TMessage& message);
+    void HandleChar(TMessage& message);
     void HandleSetCursor(TMessage& message);
     void UpdateBoundsFromWindow();
     void FixupTabList();

@@ -163,6 +163,38 @@ TEST_F(ControlsTest, TextSurvivesTheWindowAndDefaultButtonTakesEnter)
     EXPECT_EQ(clicks, 1);
 }
 
+// A label that answers its accelerator by focusing the edit, as labels do.
+class AcceleratorLabel : public TLabel {
+public:
+    using TLabel::TLabel;
+    TWinControl* target = nullptr;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == CM_DIALOGCHAR && (m.WParam == 'n' || m.WParam == 'N')) {
+            target->SetFocus();
+            m.Result = 1;
+            return;
+        }
+        TLabel::WndProc(m);
+    }
+};
+
+TEST_F(ControlsTest, AltWithALettersReachesWindowlessControlsAsADialogCharacter)
+{
+    auto* label = new AcceleratorLabel(form);
+    label->SetParent(form);
+    label->target = form->edit;
+    form->button->SetFocus();
+    PostMessageA(form->button->Handle(), WM_SYSCHAR, 'n', LPARAM(1) << 29);
+    PumpMessages();
+    EXPECT_EQ(GetFocus(), form->edit->Handle());
+
+    form->edit->SetText("");
+    PostMessageA(form->edit->Handle(), WM_CHAR, 'n', 1);
+    PumpMessages();
+    EXPECT_EQ(form->edit->Text(), "n") << "an edit types its characters itself";
+}
+
 TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersSortingAfterIt)
 {
     EXPECT_EQ(ErrorBoxText("Disk full"), "Disk full.");
