@@ -7,12 +7,6 @@ constexpr const char* NotIdentical = "Files are Not Identical (By File Size and 
 
 class CompareTest : public MainWindowTest {
 protected:
-    void Compare(const std::string& path1, const std::string& path2)
-    {
-        form->FileName1->SetText(path1);
-        form->FileName2->SetText(path2);
-        Click(form->PvxButton1);
-    }
     TempDir dir;
 };
 

@@ -21,12 +21,6 @@ bool Exists(const std::string& path)
 
 class FileCommandsTest : public MainWindowTest {
 protected:
-    void Compare(const std::string& path1, const std::string& path2)
-    {
-        form->FileName1->SetText(path1);
-        form->FileName2->SetText(path2);
-        Click(form->PvxButton1);
-    }
     TempDir dir;
 };
 

@@ -37,5 +37,13 @@ protected:
 
     std::string Status() const { return form->Label1->Caption(); }
 
+    // Types two paths into the slots and presses Compare.
+    void Compare(const std::string& path1, const std::string& path2)
+    {
+        form->FileName1->SetText(path1);
+        form->FileName2->SetText(path2);
+        Click(form->PvxButton1);
+    }
+
     TForm1* form = nullptr;
 };
