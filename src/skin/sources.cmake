@@ -36,3 +36,12 @@ target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinItem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinTexture.cpp
 )
+if(WIN32)
+  target_sources(pvx_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/HoleRegion.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkinItemToDC.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkinText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SystemColorTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowBorder.cpp
+  )
+endif()

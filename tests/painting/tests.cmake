@@ -36,3 +36,11 @@ if(NOT WIN32)
   target_link_libraries(pvx_painting_references PRIVATE pvx_core)
   pvx_strict(pvx_painting_references)
 endif()
+if(WIN32)
+  target_sources(pvx_win_tests PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/SkinTextTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintToDcTest.cpp
+  )
+  target_compile_definitions(pvx_win_tests PRIVATE
+    PVX_PAINTING_SKIN_PACKAGE="${CMAKE_SOURCE_DIR}/assets/skin/Opus.pvxskin")
+endif()
