@@ -35,6 +35,14 @@ if(NOT WIN32)
   target_include_directories(pvx_painting_references PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(pvx_painting_references PRIVATE pvx_core)
   pvx_strict(pvx_painting_references)
+
+  add_executable(pvx_skin_sheet
+    ${CMAKE_CURRENT_LIST_DIR}/SkinSheet.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkinParts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReferenceBmp.cpp)
+  target_include_directories(pvx_skin_sheet PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(pvx_skin_sheet PRIVATE pvx_core)
+  pvx_strict(pvx_skin_sheet)
 endif()
 if(WIN32)
   target_sources(pvx_win_tests PRIVATE
