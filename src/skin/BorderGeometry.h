@@ -33,14 +33,17 @@ inline bool IsCorner(NinePart p)
 }
 
 // Tiles a source cell over a target cell from the target's top-left corner,
-// the last column and row cut; each piece is drawn by draw(at, sourcePiece).
+// the last column and row cut; each piece that reaches into clip is drawn by
+// draw(at, sourcePiece).
 template <typename Draw>
-void TileCell(const Rect& target, const Rect& source, Draw draw)
+void TileCell(const Rect& target, const Rect& source, const Rect& clip, Draw draw)
 {
-    if (target.IsEmpty() || source.IsEmpty())
+    Rect visible = target.Intersected(clip);
+    if (visible.IsEmpty() || source.IsEmpty())
         return;
-    for (int y = target.top; y < target.bottom; y += source.Height())
-        for (int x = target.left; x < target.right; x += source.Width())
-            draw(Point{x, y}, Rect::FromSize(source.left, source.top, std::min(source.Width(), target.right - x),
-                                              std::min(source.Height(), target.bottom - y)));
+    const int w = source.Width(), h = source.Height();
+    for (int y = target.top + (visible.top - target.top) / h * h; y < visible.bottom; y += h)
+        for (int x = target.left + (visible.left - target.left) / w * w; x < visible.right; x += w)
+            draw(Point{x, y}, Rect::FromSize(source.left, source.top, std::min(w, target.right - x),
+                                              std::min(h, target.bottom - y)));
 }

@@ -32,7 +32,7 @@ void DrawMaskedParts(View24 bitmap, const std::array<Rect, kNineParts>& dst, con
         bool corner = IsCorner(part);
         HoleFill holes = corner && cornersOnBackground ? HolesShowing(bg) : HoleFill::KeepTarget();
         bool blendKeys = corner && !cornersOnBackground && bg.HasImage();
-        TileCell(dst[std::size_t(p)], src[std::size_t(p)], [&](Point at, const Rect& piece) {
+        TileCell(dst[std::size_t(p)], src[std::size_t(p)], bitmap.Bounds(), [&](Point at, const Rect& piece) {
             CopyMaskedPiece(bitmap, at, s.image, piece, s.maskDy, kKeyPixel, holes, blendKeys);
         });
     }

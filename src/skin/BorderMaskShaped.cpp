@@ -67,14 +67,14 @@ void DrawBorderMaskShaped(View24 bitmap, std::vector<Rect>* holeRuns, bool fillC
         if (IsCorner(part) && holeRuns)
             AppendKeyRuns(*holeRuns, image, from, {to.left, to.top});
         if (masked) {
-            TileCell(to, from, [&](Point at, const Rect& piece) {
+            TileCell(to, from, bitmap.Bounds(), [&](Point at, const Rect& piece) {
                 CopyMaskedPiece(bitmap, at, image, piece, MaskRowOffset(mask), kKeyPixel, HoleFill::KeepTarget(),
                                 false);
             });
         } else if (stretch && !IsCorner(part)) {
             StretchKeyed(bitmap, to, image, from);
         } else {
-            TileCell(to, from, [&](Point at, const Rect& piece) {
+            TileCell(to, from, bitmap.Bounds(), [&](Point at, const Rect& piece) {
                 CopyKeyedRect(bitmap, image, at, HoleFill::KeepTarget(), kKeyPixel, piece);
             });
         }

@@ -197,3 +197,17 @@ TEST(DrawBorderMask, InternalButtonOverThePictureOfItsParent)
     EXPECT_EQ(image.At(0, 0), parent.At(10, 5));
     EXPECT_EQ(image.At(98, 24), parent.At(108, 29));
 }
+
+TEST(DrawBorderMask, ARectangleReachingPastTheBitmapDrawsItsVisiblePart)
+{
+    Image24 picture = Picture({"Y234", "5WU6", "9787", "BBBB", "BBBB", "BBBB"});
+    TsMaskData mask = OwnMask(picture, 1, 1, 1, 4);
+    Image24 image = Solid(3, 3, kUnder);
+    // A 7 x 7 rectangle from (-2, -2): the bitmap sees columns 2..4 of its
+    // side rows, where the centre "WU" is tiled from column 1.
+    DrawBorderMask(image.View(), {-2, -2, 5, 5}, true, true, 0, mask, {});
+    EXPECT_EQ(Letters(image.View()), (Rows{"UWU", "UWU", "UWU"}));
+    Image24 far = Solid(3, 3, kUnder);
+    DrawBorderMask(far.View(), {-1000000, -1, 1000000, 4}, true, true, 0, mask, {});
+    EXPECT_EQ(Letters(far.View())[0], "UWU");  // the centre starts at -999999, an odd distance away
+}
