@@ -1,8 +1,7 @@
 #include "skin/MaskedTexture.h"
 
-#include <algorithm>
-
 #include "gfx/MaskedCopy.h"
+#include "skin/BorderGeometry.h"
 #include "skin/MaskFrames.h"
 
 namespace {
@@ -13,39 +12,28 @@ struct TileSource {
     int maskDy = 0;
 };
 
-void DrawTile(View24 bitmap, Point at, const TileSource& s, const TsBgSource& bg, Size cut)
-{
-    Rect piece = Rect::FromSize(s.tile.left, s.tile.top, std::min(cut.width, s.tile.Width()),
-                                std::min(cut.height, s.tile.Height()));
-    CopyMaskedPiece(bitmap, at, s.image, piece, s.maskDy, kKeyPixel, HoleFill::KeepTarget(), bg.HasImage());
-}
-
 }  // namespace
 
 void FillMaskedTexture(View24 bitmap, const Rect& rect, const TsBgSource& bg, int drawType, const TsMaskData& mask)
 {
-    Rect r = rect.Intersected(bitmap.Bounds());
     TileSource s{MaskSourceImage(mask), {}, MaskRowOffset(mask)};
     s.tile = Rect::FromSize(mask.Left, mask.Top, MaskFrameSize(mask).width, s.maskDy);
-    if (r.IsEmpty() || s.image.IsEmpty() || s.tile.IsEmpty() || (drawType != 0 && drawType != 10))
+    if (rect.Intersected(bitmap.Bounds()).IsEmpty() || s.image.IsEmpty() || s.tile.IsEmpty() ||
+        (drawType != 0 && drawType != 10))
         return;
-    const int w = s.tile.Width(), h = s.tile.Height();
+    auto draw = [&](Point at, const Rect& piece) {
+        CopyMaskedPiece(bitmap, at, s.image, piece, s.maskDy, kKeyPixel, HoleFill::KeepTarget(), bg.HasImage());
+    };
     if (drawType == 0) {
-        for (int y = rect.top; y < r.bottom; y += h)
-            for (int x = rect.left; x < r.right; x += w)
-                DrawTile(bitmap, {x, y}, s, bg, {rect.right - x, rect.bottom - y});
+        TileCell(rect, s.tile, bitmap.Bounds(), draw);
         return;
     }
-    int xEnd = rect.left, yEnd = rect.top;
-    for (int y = rect.top; y < rect.bottom - h; y += h) {
-        int x = rect.left;
-        for (; x < rect.right - w; x += w)
-            DrawTile(bitmap, {x, y}, s, bg, {w, h});
-        xEnd = x;
-        yEnd = y + h;
-    }
-    if (yEnd == rect.top)
-        xEnd = rect.left;
-    PaintBgInto(bitmap, {rect.left, yEnd, rect.right, rect.bottom}, bg);
-    PaintBgInto(bitmap, {xEnd, rect.top, rect.right, yEnd}, bg);
+    // Whole tiles while a tile starts short of Right - w (Bottom - h).
+    const int w = s.tile.Width(), h = s.tile.Height();
+    int columns = rect.Width() > w ? (rect.Width() - w + w - 1) / w : 0;
+    int rows = rect.Height() > h ? (rect.Height() - h + h - 1) / h : 0;
+    const Rect tiled = Rect::FromSize(rect.left, rect.top, columns * w, rows * h);
+    TileCell(tiled, s.tile, bitmap.Bounds(), draw);
+    PaintBgInto(bitmap, {rect.left, tiled.bottom, rect.right, rect.bottom}, bg);
+    PaintBgInto(bitmap, {tiled.right, rect.top, rect.right, tiled.bottom}, bg);
 }
