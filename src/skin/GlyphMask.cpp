@@ -23,7 +23,9 @@ void DrawGlyphMask(View24 bitmap, Point at, int state, const TsBgSource& bg, con
     const bool normal = mode == kGlyphNormal;
     if (HasMaskRow(mask)) {
         CopyMaskedGlyph(bitmap, at, image, frame, MaskRowOffset(mask), kKeyPixel, normal ? 0 : kFadedMaskBoost);
-    } else if (!normal) {
+    } else if (!normal && !mask.HasOwnImage()) {
+        // A glyph of its own bitmap without a mask row has no faded form: it
+        // is copied skipping its key colour in every mode.
         FadeCopyRect(bitmap, at, kKeyPixel, kFadedShare, frame, image);
     } else {
         HoleFill holes = mask.HasOwnImage() ? HoleFill::KeepTarget() : HolesShowing(bg);

@@ -72,6 +72,9 @@ TEST(DrawGlyphMask, OwnBitmapWithoutMaskRowSkipsKeys)
     Image24 image = Under(2, 1);
     DrawGlyphMask(image.View(), {0, 0}, 0, BgFromColor(0xFFFFFF), glyph, kGlyphNormal);
     EXPECT_EQ(Letters(image.View()), (Rows{"R4"})) << "holes keep the target whatever the background";
+    Image24 faded = Under(2, 1);
+    DrawGlyphMask(faded.View(), {0, 0}, 0, BgFromColor(0xFFFFFF), glyph, kGlyphNormal + 1);
+    EXPECT_EQ(Letters(faded.View()), (Rows{"R4"})) << "no faded form: the same keyed copy";
 }
 
 TEST(DrawGlyphMask, AMaskCutFromAMasterNeedsItsSkin)
