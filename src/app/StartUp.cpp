@@ -6,11 +6,13 @@
 
 #include "app/About.h"
 #include "app/frmMain.h"
+#include "skin/SystemColorTable.h"
 #include "toolkit/Application.h"
 
 void InitializeModules()
 {
     OleInitialize(nullptr);
+    InstallSystemColorTable();
 }
 
 void FinalizeModules()

@@ -7,6 +7,7 @@
 #include "controls/PvxLabel.h"
 #include "fileservices/Browse4Folder.h"
 #include "fileservices/PvxFileCtrl.h"
+#include "skin/sSkinManager.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Edits.h"
 #include "toolkit/Form.h"
@@ -40,6 +41,7 @@ public:
     TLabel* Label3 = nullptr;
     TPvxButton* PvxButton3 = nullptr;
     TPvxButton* PvxButton4 = nullptr;
+    TsSkinManager* sSkinManager1 = nullptr;
     TBitBtn* sBitBtn1 = nullptr;
     TBitBtn* sBitBtn2 = nullptr;
     TBitBtn* sBitBtn3 = nullptr;

@@ -4,9 +4,11 @@
 
 #include "app/frmMain.h"
 #include "toolkit/FormData.h"
+#include "toolkit/Resources.h"
 
 namespace {
 constexpr TColor EditTextColor = 4276545;  // 0x414141, dark grey
+constexpr const char* InternalSkinName = "Opus (internal)";
 
 void SetUpFileNameEdit(TEdit* edit, int tabOrder, const char* hint)
 {
@@ -119,6 +121,15 @@ void TForm1::ReadFormData()
     PvxButton4->SetCaption("Close");
     SetUpCommandButton(PvxButton4, 7, "Exit Parivex", "PVX_GLYPH_CLOSE");
     PvxButton4->OnClick = [this](TComponent* s) { PvxButton4Click(s); };
+
+    // The manager carries the internal skin whole, as its one internal skin.
+    sSkinManager1 = new TsSkinManager(this);
+    sSkinManager1->SetName("sSkinManager1");
+    TsStoredSkin opus;
+    opus.Name = InternalSkinName;
+    opus.Data = LoadResourceData("OPUSSKIN", MAKEINTRESOURCEA(10));  // RT_RCDATA
+    sSkinManager1->InternalSkins().push_back(std::move(opus));
+    sSkinManager1->SetSkinName(InternalSkinName);
 
     sBitBtn1 = CreateControl<TBitBtn>(this, this, "sBitBtn1", 376, 48, 99, 25);
     sBitBtn1->SetCaption("Delete File 1");

@@ -45,3 +45,8 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/WindowBorder.cpp
   )
 endif()
+
+# The skin manager (the component that owns the active skin).
+if(WIN32)
+  target_sources(pvx_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/sSkinManager.cpp)
+endif()
