@@ -121,6 +121,8 @@ void DrawFormBorder(Image24& m)
         Colour frame = s == 1 ? Rgb(225, 221, 214) : Rgb(234, 232, 227);
         l.Fill(WindowShape(12, 12), Flat(outline));
         l.Fill(RoundRect(1, 1, 11, 11, 3.5), Flat(frame));
+        // The outline's bottom corners are square, so the frame's are too.
+        l.Fill(RoundRect(1, 6, 11, 11, 0), Flat(frame));
         l.Fill(RoundRect(3, 3, 9, 9, 0), Flat(kForm));
     });
 }
@@ -304,7 +306,8 @@ void DrawScrollBars(Image24& m)
     // SCROLLSLIDERH and V: a thumb inset by two pixels, normal and active.
     MaskedFrames(m, 81, 21, 9, 9, 2, [](Layer& l, int s) {
         l.Fill(RoundRect(2, 2, 7, 7, 1.6), Flat(s == 0 ? Rgb(188, 184, 178) : Rgb(128, 156, 190)));
-        l.Fill(RoundRect(3, 3, 6, 6, 0.6), Flat(s == 0 ? Rgb(210, 207, 201) : Rgb(172, 192, 216)));
+        // A flat centre: the thumb's middle is tiled along its length.
+        l.Fill(RoundRect(3, 3, 6, 6, 0), Flat(s == 0 ? Rgb(210, 207, 201) : Rgb(172, 192, 216)));
     });
     // Arrows: left, right, up, down in three states each.
     auto arrows = [&](int x, const Shape& shape) {
