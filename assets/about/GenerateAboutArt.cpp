@@ -4,7 +4,7 @@
 #include <string>
 
 #include "about/AboutArt.h"
-#include "skin/BmpWriter.h"
+#include "gfx/BmpEncoder.h"
 
 namespace {
 bool Write(const std::string& path, const std::vector<uint8_t>& bytes)

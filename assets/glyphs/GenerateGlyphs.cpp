@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "gfx/BmpEncoder.h"
 #include "glyphs/GlyphArt.h"
 
 int main(int argc, char** argv)

@@ -28,5 +28,3 @@ struct ButtonGlyph {
 // The four pictures in the order of the buttons.
 const std::vector<ButtonGlyph>& ButtonGlyphs();
 
-// A 32-bit uncompressed BMP file of the picture (rows bottom-up, alpha kept).
-std::vector<std::uint8_t> EncodeBmp32(const Image32& image);

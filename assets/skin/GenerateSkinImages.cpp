@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "BmpWriter.h"
+#include "gfx/BmpEncoder.h"
 #include "SkinPainter.h"
 
 namespace {

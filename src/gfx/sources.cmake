@@ -2,6 +2,7 @@
 # Geometry.h and PixelView.h are header-only.
 target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/BmpDecoder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BmpEncoder.cpp
 )
 
 # Painting primitives: blends, fills, tints, greys, merges, keyed, faded and

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "about/AboutArt.h"
-#include "skin/BmpWriter.h"
+#include "gfx/BmpEncoder.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "gfx/BmpEncoder.h"
 #include "glyphs/GlyphArt.h"
 
 namespace {

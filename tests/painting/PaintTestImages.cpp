@@ -2,18 +2,9 @@
 
 #include <stdexcept>
 
+#include "gfx/BmpEncoder.h"
 #include "skin/SkinModel.h"
 #include "skin/SkinTestPackages.h"
-
-namespace {
-
-void Put32(std::vector<uint8_t>& out, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(uint8_t(v >> (8 * i)));
-}
-
-}  // namespace
 
 const Legend& DefaultLegend()
 {
@@ -79,30 +70,6 @@ TsMaskData OwnMask(Image24 picture, int imageCount, int maskType, int border, in
     return m;
 }
 
-std::vector<uint8_t> EncodeBmp24(ConstView24 picture)
-{
-    const uint32_t w = uint32_t(picture.Width()), h = uint32_t(picture.Height());
-    const uint32_t rowBytes = (w * 3 + 3) & ~3u;
-    std::vector<uint8_t> out = {'B', 'M'};
-    Put32(out, 54 + rowBytes * h);
-    Put32(out, 0);
-    Put32(out, 54);
-    Put32(out, 40);
-    Put32(out, w);
-    Put32(out, h);
-    out.insert(out.end(), {1, 0, 24, 0});
-    for (int i = 0; i < 6; ++i)
-        Put32(out, 0);
-    for (int y = int(h) - 1; y >= 0; --y) {
-        std::size_t start = out.size();
-        for (int x = 0; x < int(w); ++x) {
-            Rgb24 p = picture.At(x, y);
-            out.insert(out.end(), {p.b, p.g, p.r});
-        }
-        out.resize(start + rowBytes, 0);
-    }
-    return out;
-}
 
 std::unique_ptr<TsSkinModel> SkinWithMaster(const std::string& sections, ConstView24 master)
 {

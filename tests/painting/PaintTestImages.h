@@ -46,9 +46,6 @@ Image24 Solid(int width, int height, Rgb24 colour);
 // by side, MaskType 1 when the lower half holds the mask row.
 TsMaskData OwnMask(Image24 picture, int imageCount, int maskType, int border, int stretchMode);
 
-// A bottom-up 24-bit .bmp file of the picture.
-std::vector<uint8_t> EncodeBmp24(ConstView24 picture);
-
 // A skin whose Options.dat is the given text (MASTERBITMAP=MASTER.BMP is
 // added to GLOBALINFO) and whose master bitmap is the given picture.
 std::unique_ptr<TsSkinModel> SkinWithMaster(const std::string& sections, ConstView24 master);
