@@ -45,10 +45,8 @@ if(NOT WIN32)
   pvx_strict(pvx_skin_sheet)
 endif()
 if(WIN32)
-  target_sources(pvx_win_tests PRIVATE
+  pvx_win_test_group(painting
     ${CMAKE_CURRENT_LIST_DIR}/SkinTextTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PaintToDcTest.cpp
   )
-  target_compile_definitions(pvx_win_tests PRIVATE
-    PVX_PAINTING_SKIN_PACKAGE="${CMAKE_SOURCE_DIR}/assets/skin/Opus.pvxskin")
 endif()

@@ -16,10 +16,8 @@ target_link_libraries(pvx_core_tests PRIVATE ZLIB::ZLIB)
 
 if(WIN32)
   # The platform's JPEG decoder, under Wine with the Windows tests.
-  target_sources(pvx_win_tests PRIVATE
+  pvx_win_test_group(skin
     ${CMAKE_CURRENT_LIST_DIR}/SkinTestPackages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WicJpegDecoderTest.cpp
   )
-  target_compile_definitions(pvx_win_tests PRIVATE
-    PVX_SKIN_PACKAGE="${CMAKE_SOURCE_DIR}/assets/skin/Opus.pvxskin")
 endif()

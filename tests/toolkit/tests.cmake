@@ -1,5 +1,5 @@
 if(WIN32)
-  target_sources(pvx_win_tests PRIVATE
+  pvx_win_test_group(toolkit
     ${CMAKE_CURRENT_LIST_DIR}/ComponentTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ControlsTest.cpp
   )
