@@ -11,7 +11,7 @@
 #include <iterator>
 #include <vector>
 
-#include "skin/SkinModel.h"
+#include "skin/model/SkinModel.h"
 
 int main(int argc, char** argv)
 {

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "gfx/Merge.h"
-#include "skin/BorderMaskShaped.h"
-#include "skin/SkinItem.h"
-#include "skin/SkinModel.h"
+#include "skin/paint/BorderMaskShaped.h"
+#include "skin/paint/SkinItem.h"
+#include "skin/model/SkinModel.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "core/Exceptions.h"
-#include "skin/SkinIni.h"
-#include "skin/SkinMasks.h"
-#include "skin/SkinSections.h"
+#include "skin/model/SkinIni.h"
+#include "skin/model/SkinMasks.h"
+#include "skin/model/SkinSections.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

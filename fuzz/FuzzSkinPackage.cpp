@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "core/Exceptions.h"
-#include "skin/SkinModel.h"
+#include "skin/model/SkinModel.h"
 
 namespace {
 

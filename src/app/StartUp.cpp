@@ -6,7 +6,7 @@
 
 #include "app/About.h"
 #include "app/frmMain.h"
-#include "skin/SystemColorTable.h"
+#include "skin/gdi/SystemColorTable.h"
 #include "toolkit/Application.h"
 
 void InitializeModules()

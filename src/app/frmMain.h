@@ -7,7 +7,7 @@
 #include "controls/PvxLabel.h"
 #include "fileservices/Browse4Folder.h"
 #include "fileservices/PvxFileCtrl.h"
-#include "skin/sSkinManager.h"
+#include "skin/engine/sSkinManager.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Edits.h"
 #include "toolkit/Form.h"

@@ -3,7 +3,7 @@ target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Crc32Test.cpp
 )
 if(WIN32)
-  pvx_win_test_group(app
+  pvx_win_test_group(app ui
     ${CMAKE_CURRENT_LIST_DIR}/AboutBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CompareTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DropFilesTest.cpp

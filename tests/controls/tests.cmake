@@ -6,7 +6,7 @@ target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PvxBevelMetricsTest.cpp
 )
 if(WIN32)
-  pvx_win_test_group(controls
+  pvx_win_test_group(controls ui
     ${CMAKE_CURRENT_LIST_DIR}/PvxControlTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxButtonPaintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxButtonInputTest.cpp

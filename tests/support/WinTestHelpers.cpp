@@ -4,15 +4,13 @@
 #include <filesystem>
 #include <map>
 
-#include "app/StartUp.h"
 #include "toolkit/Application.h"
 
-void PrepareTestProcess()
+void PrepareTestProcess(const char* applicationTitle)
 {
-    InitializeModules();
     static TApplication application;
     application.Initialize();
-    application.SetTitle(ApplicationTitle);
+    application.SetTitle(applicationTitle);
 }
 
 void PumpMessages()

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-// Process-wide preparation before any test runs (application object, OLE).
-void PrepareTestProcess();
+// Process-wide preparation before any test runs: the application object.
+void PrepareTestProcess(const char* applicationTitle);
 
 // Handles every message waiting in the thread's queue.
 void PumpMessages();

@@ -1,5 +1,5 @@
 if(WIN32)
-  pvx_win_test_group(toolkit
+  pvx_win_test_group(toolkit toolkit
     ${CMAKE_CURRENT_LIST_DIR}/ComponentTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ControlsTest.cpp
   )

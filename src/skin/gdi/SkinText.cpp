@@ -1,0 +1,166 @@
+#include "skin/gdi/SkinText.h"
+
+#include <array>
+
+#include "gfx/ColorBlend.h"
+#include "skin/paint/SkinBackground.h"
+#include "skin/model/SkinModel.h"
+
+namespace {
+
+constexpr double kDisabledFontShare = 0.4;
+
+// Puts back the canvas's font colour and brush style.
+class TextStyleGuard {
+public:
+    explicit TextStyleGuard(TCanvas& canvas)
+        : canvas_(canvas), color_(canvas.Font().Color()), brush_(canvas.Brush().Style())
+    {
+    }
+    TextStyleGuard(const TextStyleGuard&) = delete;
+    TextStyleGuard& operator=(const TextStyleGuard&) = delete;
+    ~TextStyleGuard()
+    {
+        canvas_.Font().SetColor(color_);
+        canvas_.Brush().SetStyle(brush_);
+    }
+
+private:
+    TCanvas& canvas_;
+    TColor color_;
+    TBrushStyle brush_;
+};
+
+// Narrows a DC's clip to a rectangle for a scope and puts the old clip back.
+class ClipGuard {
+public:
+    ClipGuard(HDC dc, const Rect& r) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0))
+    {
+        hadClip_ = GetClipRgn(dc_, saved_.Get()) == 1;
+        IntersectClipRect(dc_, r.left, r.top, r.right, r.bottom);
+    }
+    ClipGuard(const ClipGuard&) = delete;
+    ClipGuard& operator=(const ClipGuard&) = delete;
+    ~ClipGuard() { SelectClipRgn(dc_, hadClip_ ? saved_.Get() : nullptr); }
+
+private:
+    HDC dc_;
+    UniqueRegion saved_;
+    bool hadClip_ = false;
+};
+
+void DrawInColour(TCanvas& canvas, const std::string& text, int32_t colour, UINT format, Rect rect)
+{
+    canvas.Font().SetColor(ResolveSkinColor(colour));
+    canvas.DrawText(text, rect, format);
+}
+
+// The contour slots left, top, right, bottom, each with rect moved one pixel outwards.
+void DrawContours(TCanvas& canvas, const std::string& text, const TsFontColors& colours, UINT format,
+                  const Rect& rect)
+{
+    static constexpr std::array<Point, 4> kShift = {{{-1, 0}, {0, -1}, {1, 0}, {0, 1}}};
+    for (int slot = kContourLeft; slot <= kContourBottom; ++slot) {
+        int32_t colour = colours[std::size_t(slot)];
+        if (colour != kSkinNoColor) {
+            Point by = kShift[std::size_t(slot - kContourLeft)];
+            DrawInColour(canvas, text, colour, format, rect.Translated(by.x, by.y));
+        }
+    }
+}
+
+const TsGeneralData* ValidSection(const TsSkinModel* manager, int sectionIndex)
+{
+    if (!manager || !manager->IsValidSectionIndex(sectionIndex))
+        return nullptr;
+    return &manager->Sections()[std::size_t(sectionIndex)];
+}
+
+}  // namespace
+
+void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsSkinModel* manager, bool hot,
+                     int sectionIndex, UINT format, const Rect& rect)
+{
+    const TsGeneralData* section = ValidSection(manager, sectionIndex);
+    if (text.empty() || !section)
+        return;
+    TextStyleGuard guard(canvas);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    if (!enabled) {
+        DrawInColour(canvas, text, BlendColors(section->FontColor[0], section->Color, kDisabledFontShare), format,
+                     rect);
+        return;
+    }
+    const TsFontColors& colours = hot ? section->HotFontColor : section->FontColor;
+    DrawContours(canvas, text, colours, format, rect);
+    DrawInColour(canvas, text, colours[0], format, rect);
+}
+
+void DrawControlText(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsControlSkin& control,
+                     const TFont& font, UINT format, const Rect& rect)
+{
+    canvas.Font().Assign(font);
+    if (hot && control.SkinSection == "WEBBUTTON")
+        canvas.Font().SetStyle(canvas.Font().Style() | fsUnderline);
+    if (text.empty())
+        return;
+    ClipGuard clip(canvas.Handle(), rect);
+    TextStyleGuard guard(canvas);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    const TsGeneralData* section = ValidSection(control.Manager, control.SectionIndex);
+    Rect r = rect;
+    if (!enabled) {
+        if (section)
+            canvas.Font().SetColor(
+                BlendColors(section->FontColor[0], control.Manager->GetGlobalColor(), kDisabledFontShare));
+        canvas.DrawText(text, r, format);
+        return;
+    }
+    if (section && !control.CustomFont) {
+        const TsFontColors& colours = hot ? section->HotFontColor : section->FontColor;
+        DrawContours(canvas, text, colours, format | DT_NOCLIP, rect);
+        canvas.Font().SetColor(ResolveSkinColor(colours[0]));
+    }
+    canvas.DrawText(text, r, format | DT_NOCLIP);
+}
+
+std::string EllipsizeText(TCanvas& canvas, const std::string& text, int maxWidth)
+{
+    if (maxWidth <= 0)
+        return {};
+    if (canvas.TextWidth(text) <= maxWidth)
+        return text;
+    static const std::string kDots = "...";
+    int room = maxWidth - canvas.TextWidth(kDots);
+    if (room < 0)
+        return {};
+    // The characters that fit in the room, then fewer while kerning or
+    // overhang make the whole too wide.
+    INT fit = 0;
+    SIZE size{};
+    GetTextExtentExPointA(canvas.Handle(), text.c_str(), int(text.size()), room, &fit, nullptr, &size);
+    std::size_t keep = std::min<std::size_t>(std::size_t(std::max(fit, 0)), text.size());
+    while (keep > 0 && canvas.TextWidth(text.substr(0, keep) + kDots) > maxWidth)
+        --keep;
+    return text.substr(0, keep) + kDots;
+}
+
+int MeasureTextWidth(TCanvas& canvas, const std::string& text)
+{
+    return canvas.TextWidth(text);
+}
+
+int MeasureTextHeight(TCanvas& canvas, const std::string& text)
+{
+    return canvas.TextHeight(text);
+}
+
+Size MeasureTextSize(TCanvas& canvas, const std::string& text)
+{
+    return canvas.TextExtent(text);
+}
+
+int DrawTextInRect(TCanvas& canvas, const std::string& text, Rect& rect, UINT format)
+{
+    return canvas.DrawText(text, rect, format);
+}

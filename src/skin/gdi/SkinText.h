@@ -1,0 +1,47 @@
+#pragma once
+// Text in a skin's colours: a section's font colours with their one-pixel
+// contours, a control's text in the colours of its section, and ellipsized
+// text, all drawn with GDI into the canvas (usually a cache bitmap's).
+
+#include <windows.h>
+
+#include <string>
+
+#include "gfx/Geometry.h"
+#include "skin/paint/ControlSkin.h"
+#include "toolkit/Canvas.h"
+
+class TsSkinModel;
+
+// Nothing for an empty text or a section that is not valid. Enabled: each
+// contour colour that is not -1 (hot: the hot ones) draws the text with rect
+// moved one pixel left, up, right and down, in that order, then the text in
+// the main colour in rect. Disabled: one pass in 40 % of the font colour over
+// 60 % of the section's colour. The brush is clear and format is passed to
+// DrawTextA unchanged. The canvas's font colour and brush style are restored.
+void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsSkinModel* manager, bool hot,
+                     int sectionIndex, UINT format, const Rect& rect);
+
+// A control's text: the canvas takes the control's font (underlined when hot
+// in the section WEBBUTTON) and drawing is clipped to rect (the clip is put
+// back afterwards). Enabled with a valid section: contours and main colour as
+// above unless CustomFont keeps the font's own colour, format plus
+// DT_NOCLIP. Enabled without a section: the font's colour, format plus
+// DT_NOCLIP. Disabled: without a section the plain text, with one the mix of
+// 40 % font colour and 60 % of the skin's global colour.
+// The section is the control's own; the search over the parent chain for a
+// section that gives its font belongs to the control binding.
+void DrawControlText(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsControlSkin& control,
+                     const TFont& font, UINT format, const Rect& rect);
+
+// The text when it fits in maxWidth pixels of the canvas's font; otherwise
+// the longest start of it that fits followed by "..."; empty when maxWidth is
+// 0 or less or even "..." does not fit.
+std::string EllipsizeText(TCanvas& canvas, const std::string& text, int maxWidth);
+
+// Thin wrappers over the canvas's font.
+int MeasureTextWidth(TCanvas& canvas, const std::string& text);
+int MeasureTextHeight(TCanvas& canvas, const std::string& text);
+Size MeasureTextSize(TCanvas& canvas, const std::string& text);
+// DrawTextA; with DT_CALCRECT rect receives the measured rectangle. Returns the text's height.
+int DrawTextInRect(TCanvas& canvas, const std::string& text, Rect& rect, UINT format);

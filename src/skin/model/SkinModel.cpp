@@ -1,0 +1,496 @@
+#include "skin/model/SkinModel.h"
+
+#include <algorithm>
+
+#include "gfx/BmpDecoder.h"
+#include "skin/model/SkinColors.h"
+#include "skin/model/SkinFiles.h"
+#include "skin/model/SkinIni.h"
+#include "skin/model/SkinStoredSkin.h"
+#include "skin/model/acSkinPack.h"
+
+namespace {
+
+constexpr std::string_view kGlobalInfo = "GLOBALINFO";
+
+bool IsJpegName(std::string_view value)
+{
+    std::string upper = UpperCaseAscii(value);
+    return upper.find(".JPG") != std::string::npos || upper.find(".JPEG") != std::string::npos;
+}
+
+std::string_view OptionsText(const TacSkinConvertor& package)
+{
+    const std::vector<uint8_t>& bytes = package.OptionsData()->Bytes();
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+void ShiftColor(int32_t& color, int hueOffset, int saturation)
+{
+    if (color == -1)
+        return;
+    color = ChangeSaturation(ShiftHue(color, hueOffset), saturation);
+}
+
+void ShiftSectionColors(TsGeneralData& d, int hueOffset, int saturation)
+{
+    ShiftColor(d.Color, hueOffset, saturation);
+    ShiftColor(d.HotColor, hueOffset, saturation);
+    for (int32_t& c : d.FontColor)
+        ShiftColor(c, hueOffset, saturation);
+    for (int32_t& c : d.HotFontColor)
+        ShiftColor(c, hueOffset, saturation);
+    for (TsGradArray* gradient : {&d.GradientArray, &d.HotGradientArray}) {
+        for (TsGradSegment& segment : *gradient) {
+            ShiftColor(segment.Color1, hueOffset, saturation);
+            ShiftColor(segment.Color2, hueOffset, saturation);
+        }
+    }
+}
+
+void ShiftImage(Image24& image, int hueOffset, int saturation)
+{
+    ShiftHue(image.View(), hueOffset);
+    ChangeSaturation(image.View(), saturation);
+}
+
+}  // namespace
+
+void TsSkinModel::Clear()
+{
+    loaded_ = false;
+    loadedFromPackage_ = false;
+    sections_.clear();
+    masks_.clear();
+    patterns_.clear();
+    master_ = Image24();
+    bool active = skinData_.Active;
+    skinData_ = TsSkinData();
+    skinData_.Active = active;
+    warnings_.clear();
+    RecomputeCommonIndexes();
+}
+
+void TsSkinModel::LoadFromPackage(const TacSkinConvertor& package, const std::string& skinPath,
+                                  const TsSkinLoadOptions& options)
+{
+    Clear();
+    if (!package.OptionsData())
+        throw ECorruptSkinPackage("Corrupt skin package: no Options.dat member");
+    skinData_.SkinPath = skinPath;
+    TacIniView ini(OptionsText(package));
+    LoadFromIni(ini, TsPackageFiles(package), options);
+    loadedFromPackage_ = true;
+}
+
+void TsSkinModel::LoadFromPackageData(std::span<const uint8_t> package, const TsSkinLoadOptions& options)
+{
+    Clear();
+    TacSpanStream stream(package);
+    TacSkinConvertor reader;
+    reader.ReadPackage(stream);
+    LoadFromPackage(reader, std::string(), options);
+}
+
+void TsSkinModel::LoadFromFolder(const std::string& folder, const TsSkinLoadOptions& options)
+{
+    Clear();
+    std::string skinPath = folder;
+    if (skinPath.empty() || (skinPath.back() != '\\' && skinPath.back() != '/'))
+#ifdef _WIN32
+        skinPath += '\\';
+#else
+        skinPath += '/';
+#endif
+    std::string optionsPath = skinPath + "Options.dat";
+    std::optional<std::vector<uint8_t>> text = ReadSkinFile(optionsPath);
+    if (!text)
+        throw EFOpenError("Cannot open file \"" + optionsPath + "\"");
+    skinData_.SkinPath = skinPath;
+    TacIniView ini(std::string_view(reinterpret_cast<const char*>(text->data()), text->size()));
+    LoadFromIni(ini, TsFolderFiles(skinPath), options);
+}
+
+void TsSkinModel::LoadFromStoredSkin(const TsStoredSkin& skin, const TsSkinLoadOptions& options)
+{
+    if (!skin.Data.empty()) {
+        LoadFromPackageData(skin.Data, options);
+        return;
+    }
+    Clear();
+    try {
+        LoadCollections(skin);
+        TacIniView common(options.CommonSections);
+        TsFolderFiles commonFiles(skinData_.SkinPath);
+        LoadCommonMasks(common, commonFiles);
+        LoadCommonPatterns(common, commonFiles, options.JpegDecoder);
+        ApplyColorChanges(options.HueOffset, options.Saturation);
+        loaded_ = true;
+        RecomputeCommonIndexes();
+    } catch (...) {
+        Clear();
+        throw;
+    }
+}
+
+void TsSkinModel::LoadFromIni(const TacIniView& ini, const TsSkinFiles& files, const TsSkinLoadOptions& options)
+{
+    try {
+        TacIniView common(options.CommonSections);
+        TsFolderFiles commonFiles(skinData_.SkinPath);
+        LoadMasks(ini, files);
+        LoadCommonMasks(common, commonFiles);
+        LoadPatterns(ini, files, options.JpegDecoder);
+        LoadCommonPatterns(common, commonFiles, options.JpegDecoder);
+        LoadSkinWideKeys(ini);
+        if (common.Sections().empty()) {
+            sections_ = ReadSkinSections(ini);
+        } else {
+            TacIniView merged = ini;
+            merged.MergeFrom(common);
+            sections_ = ReadSkinSections(merged);
+        }
+        ApplyColorChanges(options.HueOffset, options.Saturation);
+        loaded_ = true;
+        RecomputeCommonIndexes();
+    } catch (...) {
+        Clear();
+        throw;
+    }
+}
+
+bool TsSkinModel::ReadBitmapFile(const TsSkinFiles& files, const std::string& name, Image24& image)
+{
+    std::optional<std::vector<uint8_t>> bytes = files.Bitmap(name);
+    if (!bytes)
+        return false;
+    BmpDecodeResult decoded = DecodeBmp(*bytes);
+    if (!decoded.Ok()) {
+        warnings_.push_back("Skin image \"" + name + "\" skipped: " + decoded.error);
+        return false;
+    }
+    image = std::move(decoded.image);
+    return true;
+}
+
+void TsSkinModel::LoadMasks(const TacIniView& ini, const TsSkinFiles& files)
+{
+    std::string masterName = ini.ReadString(kGlobalInfo, "MASTERBITMAP", "");
+    if (!masterName.empty())
+        ReadBitmapFile(files, masterName, master_);
+    for (const TacIniView::Section& section : ini.Sections()) {
+        bool global = section.NameUpper == kGlobalInfo;
+        for (const TacIniView::Entry& entry : section.Entries) {
+            if (global && entry.KeyUpper == "MASTERBITMAP")
+                continue;
+            std::optional<TsImageEntry> parsed = ParseImageEntry(section.Name, entry.Key, entry.Value);
+            if (!parsed)
+                continue;
+            if (!parsed->FileName.empty()) {
+                Image24 bitmap;
+                if (!ReadBitmapFile(files, parsed->FileName, bitmap) || bitmap.Width() < 1)
+                    continue;
+                AttachEntryBitmap(*parsed, std::move(bitmap));
+            }
+            parsed->Mask.Manager = this;
+            masks_.push_back(std::move(parsed->Mask));
+        }
+    }
+}
+
+void TsSkinModel::LoadCommonMasks(const TacIniView& common, const TsSkinFiles& files)
+{
+    for (const TacIniView::Section& section : common.Sections()) {
+        if (section.NameUpper == kGlobalInfo)
+            continue;
+        for (const TacIniView::Entry& entry : section.Entries) {
+            const std::string& value = entry.Value;
+            if (value.empty() || std::string_view("^@~!").find(value[0]) != std::string_view::npos)
+                continue;
+            std::optional<TsImageEntry> parsed = ParseImageEntry(section.Name, entry.Key, value);
+            if (!parsed)
+                continue;
+            if (!parsed->FileName.empty()) {
+                Image24 bitmap;
+                if (!ReadBitmapFile(files, parsed->FileName, bitmap) || bitmap.Width() < 1)
+                    continue;
+                AttachEntryBitmap(*parsed, std::move(bitmap));
+            }
+            parsed->Mask.Manager = this;
+            masks_.push_back(std::move(parsed->Mask));
+        }
+    }
+}
+
+void TsSkinModel::LoadPatterns(const TacIniView& ini, const TsSkinFiles& files, const TacJpegDecoder* decoder)
+{
+    for (const TacIniView::Section& section : ini.Sections()) {
+        for (const TacIniView::Entry& entry : section.Entries) {
+            if (!IsJpegName(entry.Value))
+                continue;
+            std::optional<std::vector<uint8_t>> bytes = files.Jpeg(entry.Value);
+            if (!bytes)
+                continue;
+            if (!decoder) {
+                warnings_.push_back("JPEG texture \"" + entry.Value + "\" skipped: no JPEG decoder");
+                continue;
+            }
+            std::optional<Image24> picture = decoder->Decode(*bytes);
+            if (!picture || picture->Width() == 0) {
+                warnings_.push_back("JPEG texture \"" + entry.Value + "\" skipped: it cannot be decoded");
+                continue;
+            }
+            AddPicture(std::move(*picture), section.Name, entry.Key);
+        }
+    }
+}
+
+// The common sections' JPEG files are patterns whatever their size.
+void TsSkinModel::LoadCommonPatterns(const TacIniView& common, const TsSkinFiles& files,
+                                     const TacJpegDecoder* decoder)
+{
+    if (!decoder)
+        return;
+    for (const TacIniView::Section& section : common.Sections()) {
+        for (const TacIniView::Entry& entry : section.Entries) {
+            std::optional<std::vector<uint8_t>> bytes;
+            if (IsJpegName(entry.Value))
+                bytes = files.Jpeg(entry.Value);
+            std::optional<Image24> picture;
+            if (bytes)
+                picture = decoder->Decode(*bytes);
+            if (picture && picture->Width() > 0)
+                patterns_.push_back({std::move(*picture), UpperCaseAscii(section.Name), entry.KeyUpper});
+        }
+    }
+}
+
+// Large pictures stay patterns; small ones become texture masks.
+void TsSkinModel::AddPicture(Image24 picture, std::string_view section, std::string_view key)
+{
+    if (int64_t(picture.Width()) * picture.Height() >= kMinPatternPixels) {
+        patterns_.push_back({std::move(picture), UpperCaseAscii(section), UpperCaseAscii(key)});
+        return;
+    }
+    TsMaskData m;
+    m.SectionName = UpperCaseAscii(section);
+    m.PropertyName = UpperCaseAscii(key);
+    m.Right = picture.Width();
+    m.Bottom = picture.Height();
+    m.Image = std::move(picture);
+    m.ImgType = TacImgType::itisaTexture;
+    m.ImageCount = 1;
+    m.Manager = this;
+    masks_.push_back(std::move(m));
+}
+
+void TsSkinModel::LoadSkinWideKeys(const TacIniView& ini)
+{
+    TsSkinData& d = skinData_;
+    d.Version = ini.ReadFloat(kGlobalInfo, "VERSION", 0);
+    d.Author = ini.ReadString(kGlobalInfo, "AUTHOR", "");
+    d.Description = ini.ReadString(kGlobalInfo, "DESCRIPTION", "");
+    d.Shadow1Color = ini.ReadInteger(kGlobalInfo, "SHADOW1COLOR", 0);
+    d.Shadow1Offset = SkinStrToInt(ini.ReadString(kGlobalInfo, "SHADOW1OFFSET", "0"));
+    d.Shadow1Blur = SkinStrToInt(ini.ReadString(kGlobalInfo, "SHADOW1BLUR", "-1"));
+    d.Shadow1Transparency = SkinStrToInt(ini.ReadString(kGlobalInfo, "SHADOW1TRANSPARENCY", "0"));
+    d.BISpace = ini.ReadInteger(kGlobalInfo, "BISPACE", 0);
+    d.BIVAlign = ini.ReadInteger(kGlobalInfo, "BIVALIGN", 0);
+    d.BorderColor = ini.ReadInteger(kGlobalInfo, "BORDERCOLOR", 0);
+}
+
+void TsSkinModel::LoadCollections(const TsStoredSkin& skin)
+{
+    master_ = skin.MasterBitmap;
+    for (const TsSkinImage& image : skin.Images) {
+        TsMaskData m;
+        m.SectionName = image.SectionName;
+        m.PropertyName = image.PropertyName;
+        m.Image = image.Image;
+        m.Left = image.Left;
+        m.Top = image.Top;
+        m.Right = image.Right;
+        m.Bottom = image.Bottom;
+        if (m.HasOwnImage() && m.Width() <= 0 && m.Height() <= 0) {
+            m.Left = m.Top = 0;
+            m.Right = m.Image.Width();
+            m.Bottom = m.Image.Height();
+        }
+        bool counted = image.ImageCount != 0;
+        m.ImageCount = counted ? image.ImageCount : 3;
+        m.MaskType = counted ? image.MaskType : 1;
+        m.BorderWidth = image.BorderWidth;
+        m.StretchMode = image.StretchMode;
+        std::string key = UpperCaseAscii(image.PropertyName);
+        m.ImgType = key == "PATTERN" || key == "HOTPATTERN" ? TacImgType::itisaTexture : image.ImgType;
+        CompleteStoredMask(m);
+        m.Manager = this;
+        masks_.push_back(std::move(m));
+    }
+    for (const TsSkinPattern& pattern : skin.Patterns)
+        patterns_.push_back({pattern.Image, pattern.SectionName, pattern.PropertyName});
+    skinData_.Version = skin.Version;
+    skinData_.Author = skin.Author;
+    skinData_.Description = skin.Description;
+    skinData_.Shadow1Color = skin.Shadow1Color;
+    skinData_.Shadow1Offset = skin.Shadow1Offset;
+    skinData_.Shadow1Blur = skin.Shadow1Blur;
+    skinData_.Shadow1Transparency = skin.Shadow1Transparency;
+    skinData_.BorderColor = skin.BorderColor;
+    for (const TsSkinGeneral& stored : skin.GeneralData) {
+        TsGeneralData d = stored.General;
+        d.Color = ResolveSkinColor(d.Color);
+        d.FontColor = ParseFontColors(stored.FontColor);
+        d.HotFontColor = ParseFontColors(stored.HotFontColor);
+        d.GradientArray = ParseGradientData(d.GradientData);
+        d.HotGradientArray = ParseGradientData(d.HotGradientData);
+        sections_.push_back(std::move(d));
+    }
+}
+
+void TsSkinModel::ApplyColorChanges(int hueOffset, int saturation)
+{
+    if (hueOffset == 0 && saturation == 0)
+        return;
+    ShiftImage(master_, hueOffset, saturation);
+    for (TsMaskData& m : masks_)
+        ShiftImage(m.Image, hueOffset, saturation);
+    for (TsGeneralData& d : sections_)
+        ShiftSectionColors(d, hueOffset, saturation);
+    ShiftColor(skinData_.Shadow1Color, hueOffset, saturation);
+    ShiftColor(skinData_.BorderColor, hueOffset, saturation);
+}
+
+template <typename Match>
+int TsSkinModel::FindInChain(int sectionIndex, std::string_view sectionName, Match match) const
+{
+    // A PARENTCLASS chain can visit each section once at most; longer means a loop.
+    for (std::size_t step = 0; step <= sections_.size(); ++step) {
+        if (sectionIndex < 0 || sectionName.empty())
+            return -1;
+        if (int found = match(sectionName); found >= 0)
+            return found;
+        if (std::size_t(sectionIndex) >= sections_.size())
+            return -1;
+        const std::string& parent = sections_[std::size_t(sectionIndex)].ParentClass;
+        if (parent.empty() || parent == sectionName)
+            return -1;
+        sectionIndex = GetSectionIndex(parent);
+        sectionName = parent;
+    }
+    return -1;
+}
+
+int TsSkinModel::GetSectionIndex(std::string_view name) const
+{
+    for (std::size_t i = 0; i < sections_.size(); ++i)
+        if (sections_[i].SectionName == name)
+            return int(i);
+    return -1;
+}
+
+int TsSkinModel::GetMaskIndex(int sectionIndex, std::string_view sectionName, std::string_view propertyName) const
+{
+    return FindInChain(sectionIndex, sectionName, [&](std::string_view section) {
+        for (std::size_t i = 0; i < masks_.size(); ++i)
+            if (masks_[i].SectionName == section && masks_[i].PropertyName == propertyName)
+                return int(i);
+        return -1;
+    });
+}
+
+int TsSkinModel::GetTextureIndex(int sectionIndex, std::string_view sectionName, std::string_view propertyName) const
+{
+    if (masks_.empty())
+        return -1;
+    return FindInChain(sectionIndex, sectionName, [&](std::string_view section) {
+        for (std::size_t i = 0; i < masks_.size(); ++i)
+            if (masks_[i].ImgType == TacImgType::itisaTexture && masks_[i].SectionName == section &&
+                masks_[i].PropertyName == propertyName)
+                return int(i);
+        return -1;
+    });
+}
+
+int TsSkinModel::GetPatternIndex(int sectionIndex, std::string_view sectionName, std::string_view propertyName) const
+{
+    return FindInChain(sectionIndex, sectionName, [&](std::string_view section) {
+        for (std::size_t i = 0; i < patterns_.size(); ++i)
+            if (patterns_[i].SectionName == section && patterns_[i].PropertyName == propertyName)
+                return int(i);
+        return -1;
+    });
+}
+
+bool TsSkinModel::IsValidSectionIndex(int index) const
+{
+    return loaded_ && index >= 0 && std::size_t(index) < sections_.size();
+}
+
+bool TsSkinModel::IsValidMaskIndex(int index) const
+{
+    return index >= 0 && std::size_t(index) < masks_.size();
+}
+
+int32_t TsSkinModel::GetGlobalColor() const
+{
+    int index = GetSectionIndex(kGlobalInfo);
+    constexpr int32_t kButtonFace = int32_t(0xFF00000Fu);
+    return ResolveSkinColor(index >= 0 ? sections_[std::size_t(index)].Color : kButtonFace);
+}
+
+int32_t TsSkinModel::GetGlobalFontColor() const
+{
+    int index = GetSectionIndex(kGlobalInfo);
+    return index >= 0 ? ResolveSkinColor(sections_[std::size_t(index)].FontColor[0]) : kSkinKeyColor;
+}
+
+TsSectionIndexes TsSkinModel::SectionIndexes(std::string_view section) const
+{
+    TsSectionIndexes x;
+    x.Section = GetSectionIndex(section);
+    if (x.Section < 0)
+        return x;
+    x.BorderMask = GetMaskIndex(x.Section, section, "BORDERSMASK");
+    x.GlyphMask = GetMaskIndex(x.Section, section, "GLYPHMASK");
+    x.Pattern = GetTextureIndex(x.Section, section, "PATTERN");
+    x.HotPattern = GetTextureIndex(x.Section, section, "HOTPATTERN");
+    return x;
+}
+
+int TsSkinModel::GlobalGlyph(std::string_view key) const
+{
+    return GetMaskIndex(common_.GlobalInfo, kGlobalInfo, key);
+}
+
+void TsSkinModel::RecomputeCommonIndexes()
+{
+    TsCommonIndexes& c = common_;
+    c = TsCommonIndexes();
+    c.GlobalInfo = GetSectionIndex(kGlobalInfo);
+    c.BoxChecked = GlobalGlyph("BOXCHECKED");
+    c.BoxUnchecked = GlobalGlyph("BOXUNCHECKED");
+    c.BoxGrayed = GlobalGlyph("BOXGRAYED");
+    c.RadioChecked = GlobalGlyph("RADIOCHECKED");
+    c.RadioUnchecked = GlobalGlyph("RADIOUNCHECKED");
+    c.RadioGrayed = GlobalGlyph("RADIOGRAYED");
+    c.SmallChecked = GlobalGlyph("SMALLCHECKED");
+    c.SmallUnchecked = GlobalGlyph("SMALLUNCHECKED");
+    c.SmallGrayed = GlobalGlyph("SMALLGRAYED");
+    c.ComboBtn = SectionIndexes("COMBOBTN");
+    c.ComboBox = SectionIndexes("COMBOBOX");
+    c.TabTop = SectionIndexes("TABTOP");
+    c.TabBottom = SectionIndexes("TABBOTTOM");
+    c.TabLeft = SectionIndexes("TABLEFT");
+    c.TabRight = SectionIndexes("TABRIGHT");
+    c.ScrollBtnTop = SectionIndexes("SCROLLBTNTOP");
+    c.ScrollBtnBottom = SectionIndexes("SCROLLBTNBOTTOM");
+    c.ScrollBtnLeft = SectionIndexes("SCROLLBTNLEFT");
+    c.ScrollBtnRight = SectionIndexes("SCROLLBTNRIGHT");
+    c.ScrollSliderV = SectionIndexes("SCROLLSLIDERV");
+    c.ScrollSliderH = SectionIndexes("SCROLLSLIDERH");
+    c.ScrollBar1H = SectionIndexes("SCROLLBAR1H");
+    c.ScrollBar1V = SectionIndexes("SCROLLBAR1V");
+    c.ScrollBar2H = SectionIndexes("SCROLLBAR2H");
+    c.ScrollBar2V = SectionIndexes("SCROLLBAR2V");
+}
