@@ -17,6 +17,7 @@
 
 #include "gfx/Merge.h"
 #include "skin/paint/BorderMaskShaped.h"
+#include "skin/paint/SectionBackground.h"
 #include "skin/paint/SkinItem.h"
 #include "skin/model/SkinModel.h"
 
@@ -45,18 +46,6 @@ double MedianMicroseconds(int rounds, int batch, const std::function<void()>& pa
     return us[us.size() / 2];
 }
 
-TsControlSkin ControlOf(const TsSkinModel& skin, const char* section)
-{
-    TsControlSkin c;
-    c.Manager = &skin;
-    c.SkinSection = section;
-    c.SectionIndex = skin.GetSectionIndex(section);
-    c.BorderMaskIndex = skin.GetMaskIndex(c.SectionIndex, section, "BORDERSMASK");
-    c.TextureMaskIndex = skin.GetTextureIndex(c.SectionIndex, section, "PATTERN");
-    c.HotTextureMaskIndex = skin.GetTextureIndex(c.SectionIndex, section, "HOTPATTERN");
-    return c;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -72,16 +61,15 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const TsControlSkin form = ControlOf(skin, "FORM");
-    const TsControlSkin edit = ControlOf(skin, "EDIT");
-    const TsControlSkin button = ControlOf(skin, "BUTTON");
-    const TsMaskData& buttonBorder = skin.Masks().at(std::size_t(button.BorderMaskIndex));
+    const TsSectionRef form = TsSectionRef::Resolve(&skin, "FORM");
+    const TsSectionRef edit = TsSectionRef::Resolve(&skin, "EDIT");
+    const TsSectionRef button = TsSectionRef::Resolve(&skin, "BUTTON");
+    const TsMaskData& buttonBorder = *button.Border();
 
     Image24 formCache(483, 557);
     auto paintForm = [&] {
-        PaintSkinItemFast(form.SectionIndex, form.HotTextureMaskIndex, form.TextureMaskIndex, &skin,
-                          formCache.View(), {}, formCache.View().Bounds(), 0, true, BgFromColor(0x9C8A72),
-                          form.BorderMaskIndex);
+        PaintSkinItemFast(TsPaintTarget(formCache.View(), BgFromColor(0x9C8A72)), form, formCache.View().Bounds(), 0,
+                          true);
     };
     paintForm();
     const TsBgSource onForm = BgFromImage(formCache.View(), 0, 0);
@@ -91,7 +79,8 @@ int main(int argc, char** argv)
     std::vector<Rect> runs;
     auto paintButton = [&](int state) {
         runs.clear();
-        PaintControlBackground(button, onForm, state != 0, buttonCache.View(), {8, 70}, buttonCache.View().Bounds());
+        PaintSectionBackground(TsPaintTarget(buttonCache.View(), ShiftedBg(onForm, {8, 70})), button,
+                               buttonCache.View().Bounds(), state != 0);
         DrawBorderMaskShaped(buttonCache.View(), &runs, true, state, buttonBorder);
     };
     Image24 fadeStart(99, 25, Rgb24{200, 190, 180});
@@ -101,8 +90,8 @@ int main(int argc, char** argv)
     std::vector<Result> results;
     results.push_back({"form 483x557 background and border", MedianMicroseconds(rounds, 5, paintForm), 1000});
     results.push_back({"memo frame 467x140", MedianMicroseconds(rounds, 20, [&] {
-                           PaintControlItem(edit, onForm, false, edit.HotTextureMaskIndex, edit.TextureMaskIndex,
-                                            true, memo.View(), {8, 150}, memo.View().Bounds(), 0);
+                           PaintControlItem(TsPaintTarget(memo.View(), ShiftedBg(onForm, {8, 150})), edit,
+                                            memo.View().Bounds(), 0, {});
                        }), 1000});
     for (int state = 0; state < 3; ++state)
         results.push_back({"button 99x25, state " + std::to_string(state),

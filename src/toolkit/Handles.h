@@ -108,3 +108,55 @@ private:
     HDC dc_;
     int saved_;
 };
+
+// Narrows a DC's clip to a rectangle for a scope and puts the old clip back.
+// Unlike SaveDcGuard it leaves the selected objects alone, so a canvas that
+// selects its own font or brush meanwhile keeps them.
+class ClipRectGuard {
+public:
+    ClipRectGuard(HDC dc, int left, int top, int right, int bottom)
+        : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0))
+    {
+        hadClip_ = GetClipRgn(dc_, saved_.Get()) == 1;
+        IntersectClipRect(dc_, left, top, right, bottom);
+    }
+    ClipRectGuard(const ClipRectGuard&) = delete;
+    ClipRectGuard& operator=(const ClipRectGuard&) = delete;
+    ~ClipRectGuard() { SelectClipRgn(dc_, hadClip_ ? saved_.Get() : nullptr); }
+
+private:
+    HDC dc_;
+    UniqueRegion saved_;
+    bool hadClip_ = false;
+};
+
+// The DC of a WM_PAINT: the one the message brings, else BeginPaint's, which
+// EndPaint gives back at the end of the scope.
+class PaintDc {
+public:
+    PaintDc(HWND window, WPARAM givenDc) : window_(window), dc_(reinterpret_cast<HDC>(givenDc))
+    {
+        if (!dc_) {
+            dc_ = BeginPaint(window_, &paint_);
+            began_ = true;
+        }
+    }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { if (began_) EndPaint(window_, &paint_); }
+    HDC Get() const { return dc_; }
+    // The area to repaint: BeginPaint's, or the whole client area for a given DC.
+    RECT Area() const
+    {
+        RECT r = paint_.rcPaint;
+        if (!began_)
+            GetClientRect(window_, &r);
+        return r;
+    }
+
+private:
+    HWND window_;
+    HDC dc_;
+    PAINTSTRUCT paint_{};
+    bool began_ = false;
+};

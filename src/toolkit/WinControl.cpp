@@ -440,18 +440,12 @@ void TWinControl::PaintControls(HDC dc)
 
 void TWinControl::HandlePaint(TMessage& m)
 {
-    HDC dc = reinterpret_cast<HDC>(m.WParam);
-    PAINTSTRUCT ps{};
-    bool own = dc == nullptr;
-    if (own)
-        dc = BeginPaint(handle_, &ps);
+    PaintDc dc(handle_, m.WParam);
     {
-        SaveDcGuard saved(dc);
-        PaintWindow(dc);
+        SaveDcGuard saved(dc.Get());
+        PaintWindow(dc.Get());
     }
-    PaintControls(dc);
-    if (own)
-        EndPaint(handle_, &ps);
+    PaintControls(dc.Get());
     m.Result = 0;
 }
 

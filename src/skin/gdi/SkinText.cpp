@@ -31,24 +31,6 @@ private:
     TBrushStyle brush_;
 };
 
-// Narrows a DC's clip to a rectangle for a scope and puts the old clip back.
-class ClipGuard {
-public:
-    ClipGuard(HDC dc, const Rect& r) : dc_(dc), saved_(CreateRectRgn(0, 0, 0, 0))
-    {
-        hadClip_ = GetClipRgn(dc_, saved_.Get()) == 1;
-        IntersectClipRect(dc_, r.left, r.top, r.right, r.bottom);
-    }
-    ClipGuard(const ClipGuard&) = delete;
-    ClipGuard& operator=(const ClipGuard&) = delete;
-    ~ClipGuard() { SelectClipRgn(dc_, hadClip_ ? saved_.Get() : nullptr); }
-
-private:
-    HDC dc_;
-    UniqueRegion saved_;
-    bool hadClip_ = false;
-};
-
 void DrawInColour(TCanvas& canvas, const std::string& text, int32_t colour, UINT format, Rect rect)
 {
     canvas.Font().SetColor(ResolveSkinColor(colour));
@@ -69,21 +51,14 @@ void DrawContours(TCanvas& canvas, const std::string& text, const TsFontColors& 
     }
 }
 
-const TsGeneralData* ValidSection(const TsSkinModel* manager, int sectionIndex)
-{
-    if (!manager || !manager->IsValidSectionIndex(sectionIndex))
-        return nullptr;
-    return &manager->Sections()[std::size_t(sectionIndex)];
-}
-
 }  // namespace
 
-void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsSkinModel* manager, bool hot,
-                     int sectionIndex, UINT format, const Rect& rect)
+void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsSectionRef& sectionRef, bool hot,
+                     UINT format, const Rect& rect)
 {
-    const TsGeneralData* section = ValidSection(manager, sectionIndex);
-    if (text.empty() || !section)
+    if (text.empty() || !sectionRef.IsValid())
         return;
+    const TsGeneralData* section = &sectionRef.Data();
     TextStyleGuard guard(canvas);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     if (!enabled) {
@@ -96,30 +71,31 @@ void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, con
     DrawInColour(canvas, text, colours[0], format, rect);
 }
 
-void DrawControlText(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsControlSkin& control,
+void DrawControlText(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsControlTextStyle& style,
                      const TFont& font, UINT format, const Rect& rect)
 {
     canvas.Font().Assign(font);
-    if (hot && control.SkinSection == "WEBBUTTON")
+    if (hot && style.UnderlineWhenHot)
         canvas.Font().SetStyle(canvas.Font().Style() | fsUnderline);
     if (text.empty())
         return;
-    ClipGuard clip(canvas.Handle(), rect);
+    ClipRectGuard clip(canvas.Handle(), rect.left, rect.top, rect.right, rect.bottom);
     TextStyleGuard guard(canvas);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    const TsGeneralData* section = ValidSection(control.Manager, control.SectionIndex);
+    const TsSectionRef& colours = style.ColorSection;
+    const TsGeneralData* section = colours.IsValid() ? &colours.Data() : nullptr;
     Rect r = rect;
     if (!enabled) {
         if (section)
             canvas.Font().SetColor(
-                BlendColors(section->FontColor[0], control.Manager->GetGlobalColor(), kDisabledFontShare));
+                BlendColors(section->FontColor[0], colours.Model->GetGlobalColor(), kDisabledFontShare));
         canvas.DrawText(text, r, format);
         return;
     }
-    if (section && !control.CustomFont) {
-        const TsFontColors& colours = hot ? section->HotFontColor : section->FontColor;
-        DrawContours(canvas, text, colours, format | DT_NOCLIP, rect);
-        canvas.Font().SetColor(ResolveSkinColor(colours[0]));
+    if (section && !style.CustomFont) {
+        const TsFontColors& fontColors = hot ? section->HotFontColor : section->FontColor;
+        DrawContours(canvas, text, fontColors, format | DT_NOCLIP, rect);
+        canvas.Font().SetColor(ResolveSkinColor(fontColors[0]));
     }
     canvas.DrawText(text, r, format | DT_NOCLIP);
 }

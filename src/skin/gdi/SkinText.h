@@ -8,10 +8,8 @@
 #include <string>
 
 #include "gfx/Geometry.h"
-#include "skin/paint/ControlSkin.h"
+#include "skin/paint/SectionRef.h"
 #include "toolkit/Canvas.h"
-
-class TsSkinModel;
 
 // Nothing for an empty text or a section that is not valid. Enabled: each
 // contour colour that is not -1 (hot: the hot ones) draws the text with rect
@@ -19,19 +17,27 @@ class TsSkinModel;
 // the main colour in rect. Disabled: one pass in 40 % of the font colour over
 // 60 % of the section's colour. The brush is clear and format is passed to
 // DrawTextA unchanged. The canvas's font colour and brush style are restored.
-void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsSkinModel* manager, bool hot,
-                     int sectionIndex, UINT format, const Rect& rect);
+void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsSectionRef& section, bool hot,
+                     UINT format, const Rect& rect);
+
+// How a control's text is coloured: the section whose font colours it takes
+// (the control's own, or one its parents lend it), whether it keeps its
+// font's own colour, and whether it is underlined while hot (WEBBUTTON).
+struct TsControlTextStyle {
+    TsSectionRef ColorSection;
+    bool CustomFont = false;
+    bool UnderlineWhenHot = false;
+};
 
 // A control's text: the canvas takes the control's font (underlined when hot
-// in the section WEBBUTTON) and drawing is clipped to rect (the clip is put
+// with UnderlineWhenHot) and drawing is clipped to rect (the clip is put
 // back afterwards). Enabled with a valid section: contours and main colour as
 // above unless CustomFont keeps the font's own colour, format plus
 // DT_NOCLIP. Enabled without a section: the font's colour, format plus
 // DT_NOCLIP. Disabled: without a section the plain text, with one the mix of
 // 40 % font colour and 60 % of the skin's global colour.
-// The section is the control's own; the search over the parent chain for a
-// section that gives its font belongs to the control binding.
-void DrawControlText(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsControlSkin& control,
+// The control binding chooses the colour section (its own, or a parent's).
+void DrawControlText(TCanvas& canvas, const std::string& text, bool enabled, bool hot, const TsControlTextStyle& style,
                      const TFont& font, UINT format, const Rect& rect);
 
 // The text when it fits in maxWidth pixels of the canvas's font; otherwise

@@ -6,14 +6,14 @@
 #include <windows.h>
 
 #include "gfx/Geometry.h"
-#include "skin/paint/ControlSkin.h"
+#include "skin/paint/SectionRef.h"
 #include "skin/paint/SkinBackground.h"
 
 class TBitmap;
 
 // rect is the window's rectangle in the DC (its top-left corner is the
 // cache's (0, 0)); borderWidth is the window's real non-client width. For a
-// control whose border mask is valid: the cache becomes a 24-bit bitmap of
+// section whose border mask is valid: the cache becomes a 24-bit bitmap of
 // rect's size; a border image with a mask row first gets the parent's
 // background under its border (its picture, else the control's colour); the
 // border (no centre) is drawn on parentBg; clientRect becomes rect less the
@@ -22,4 +22,5 @@ class TBitmap;
 // dc is the cache's own, the four bands borderWidth wide are copied to dc.
 // Returns false, changing nothing, when the control has no valid border mask.
 bool PaintWindowBorder(HDC dc, const Rect& rect, int borderWidth, Rect& clientRect, int state,
-                       const TsControlSkin& control, TBitmap& cache, const TsBgSource& parentBg);
+                       const TsSectionRef& section, int32_t controlColor, TBitmap& cache,
+                       const TsBgSource& parentBg);

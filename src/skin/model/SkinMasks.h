@@ -28,7 +28,7 @@ struct TsMaskData {
     int16_t BorderWidth = 0;
     int16_t StretchMode = 0;
     TacImgType ImgType = TacImgType::itisaBorder;
-    const TsSkinModel* Manager = nullptr;  // the model that owns the mask
+    const TsSkinModel* Model = nullptr;  // the model that owns the mask
     int16_t WL = 0, WT = 0, WR = 0, WB = 0;  // border widths for nine-part drawing
 
     bool HasOwnImage() const { return !Image.IsEmpty(); }

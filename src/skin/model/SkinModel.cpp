@@ -192,7 +192,7 @@ void TsSkinModel::LoadMasks(const TacIniView& ini, const TsSkinFiles& files)
                     continue;
                 AttachEntryBitmap(*parsed, std::move(bitmap));
             }
-            parsed->Mask.Manager = this;
+            parsed->Mask.Model = this;
             masks_.push_back(std::move(parsed->Mask));
         }
     }
@@ -216,7 +216,7 @@ void TsSkinModel::LoadCommonMasks(const TacIniView& common, const TsSkinFiles& f
                     continue;
                 AttachEntryBitmap(*parsed, std::move(bitmap));
             }
-            parsed->Mask.Manager = this;
+            parsed->Mask.Model = this;
             masks_.push_back(std::move(parsed->Mask));
         }
     }
@@ -280,7 +280,7 @@ void TsSkinModel::AddPicture(Image24 picture, std::string_view section, std::str
     m.Image = std::move(picture);
     m.ImgType = TacImgType::itisaTexture;
     m.ImageCount = 1;
-    m.Manager = this;
+    m.Model = this;
     masks_.push_back(std::move(m));
 }
 
@@ -324,7 +324,7 @@ void TsSkinModel::LoadCollections(const TsStoredSkin& skin)
         std::string key = UpperCaseAscii(image.PropertyName);
         m.ImgType = key == "PATTERN" || key == "HOTPATTERN" ? TacImgType::itisaTexture : image.ImgType;
         CompleteStoredMask(m);
-        m.Manager = this;
+        m.Model = this;
         masks_.push_back(std::move(m));
     }
     for (const TsSkinPattern& pattern : skin.Patterns)

@@ -38,3 +38,18 @@ std::array<Rect, kNineParts> SplitNineParts(const Rect& r, BorderWidths w)
         {innerLeft, innerTop, innerRight, innerBottom},          // centre
     }};
 }
+
+std::array<Rect, 4> FrameBands(const Rect& r, BorderWidths w)
+{
+    return {{{r.left, r.top, r.right, r.top + w.top},
+             {r.left, r.top + w.top, r.left + w.left, r.bottom - w.bottom},
+             {r.left, r.bottom - w.bottom, r.right, r.bottom},
+             {r.right - w.right, r.top + w.top, r.right, r.bottom - w.bottom}}};
+}
+
+Rect SkinnedClientRect(const Rect& r, BorderWidths image, int frameWidth)
+{
+    if (frameWidth > std::max({image.left, image.top, image.right, image.bottom}))
+        return Deflated(r, {frameWidth, frameWidth, frameWidth, frameWidth});
+    return Deflated(r, image);
+}

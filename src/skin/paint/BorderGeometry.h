@@ -17,6 +17,21 @@ struct BorderWidths {
 // (nothing below 0); the same vertically.
 BorderWidths ReduceBorderWidths(BorderWidths widths, Size area);
 
+// The rectangle inside a frame of these widths.
+constexpr Rect Deflated(const Rect& r, BorderWidths w)
+{
+    return {r.left + w.left, r.top + w.top, r.right - w.right, r.bottom - w.bottom};
+}
+
+// The four bands of a frame: top over the full width, left and right between
+// top and bottom, bottom over the full width. The order is top, left, bottom, right.
+std::array<Rect, 4> FrameBands(const Rect& r, BorderWidths w);
+
+// The client area of a window inside a skinned frame: r less the border
+// image's widths, or less the window's own frame width where that is wider
+// than every side of the image.
+Rect SkinnedClientRect(const Rect& r, BorderWidths image, int frameWidth);
+
 enum class NinePart { TopLeft, Left, Top, BottomLeft, Bottom, BottomRight, TopRight, Right, Centre };
 constexpr int kNineParts = 9;
 

@@ -14,7 +14,7 @@ constexpr double kFadedShare = 0.5;
 
 void DrawGlyphMask(View24 bitmap, Point at, int state, const TsBgSource& bg, const TsMaskData& mask, int mode)
 {
-    if (!mask.HasOwnImage() && (!mask.Manager || mask.ImageCount == 0))
+    if (!mask.HasOwnImage() && (!mask.Model || mask.ImageCount == 0))
         return;
     ConstView24 image = MaskSourceImage(mask);
     Rect frame = MaskFrameRect(mask, state);

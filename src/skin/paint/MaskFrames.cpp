@@ -8,8 +8,8 @@ ConstView24 MaskSourceImage(const TsMaskData& m)
 {
     if (m.HasOwnImage())
         return m.Image.View();
-    if (m.Manager)
-        return m.Manager->MasterBitmap().View();
+    if (m.Model)
+        return m.Model->MasterBitmap().View();
     return {};
 }
 

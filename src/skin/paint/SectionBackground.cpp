@@ -6,7 +6,8 @@
 #include "skin/paint/MaskFrames.h"
 #include "skin/paint/MaskedTexture.h"
 #include "skin/paint/SectionFill.h"
-#include "skin/model/SkinModel.h"
+#include "skin/model/SkinPatterns.h"
+#include "skin/model/SkinSections.h"
 
 namespace {
 
@@ -35,28 +36,21 @@ TsSectionLook LookOf(const StateFields& f)
     return look;
 }
 
-const TsMaskData* ValidMask(const TsSkinModel& model, int index)
+void ChooseTexture(TsSectionLook& look, const TsSectionRef& section, bool hot)
 {
-    return model.IsValidMaskIndex(index) ? &model.Masks()[std::size_t(index)] : nullptr;
-}
-
-void ChooseTexture(TsSectionLook& look, const TsSkinModel& model, int sectionIndex, std::string_view sectionName,
-                   int given, bool hot)
-{
+    int given = hot ? section.HotTexture : section.Texture;
     if (given != -1) {
-        const TsMaskData* mask = ValidMask(model, given);
+        const TsMaskData* mask = section.Mask(given);
         if (mask && mask->MaskType == 0)
             look.TextureMask = mask;
         return;
     }
-    std::string_view key = hot ? "HOTPATTERN" : "PATTERN";
-    if (const TsMaskData* mask = ValidMask(model, model.GetMaskIndex(sectionIndex, sectionName, key))) {
+    if (const TsMaskData* mask = section.Mask(hot ? section.HotSearchedMask : section.SearchedMask)) {
         look.TextureMask = mask;
         return;
     }
-    int pattern = model.GetPatternIndex(sectionIndex, sectionName, key);
-    if (pattern >= 0 && std::size_t(pattern) < model.Patterns().size())
-        look.Pattern = model.Patterns()[std::size_t(pattern)].Image.View();
+    if (const TsPatternData* picture = section.Picture(hot ? section.HotSearchedPicture : section.SearchedPicture))
+        look.Pattern = picture->Image.View();
 }
 
 // The fill over a picture or colour background at transparency t (1..99).
@@ -85,20 +79,20 @@ bool IsGripTexture(const TsMaskData* m)
 
 }  // namespace
 
-void PaintSectionBackground(int sectionIndex, std::string_view sectionName, const TsBgSource& bg, int32_t customColor,
-                            int hotTextureIndex, int textureIndex, const TsSkinModel* model, View24 bitmap,
-                            Point offset, const Rect& rect, bool hot)
+void PaintSectionBackground(const TsPaintTarget& target, const TsSectionRef& section, const Rect& rect, bool hot,
+                            int32_t customColor)
 {
-    Rect r = rect.Intersected(bitmap.Bounds());
-    if (!model || !model->IsValidSectionIndex(sectionIndex) || r.IsEmpty())
+    View24 bitmap = target.Pixels();
+    Rect r = target.ToPixels(rect).Intersected(bitmap.Bounds());
+    if (!section.IsValid() || r.IsEmpty())
         return;
-    StateFields f = FieldsOf(model->Sections()[std::size_t(sectionIndex)], hot);
+    StateFields f = FieldsOf(section.Data(), hot);
     if (customColor != kSkinKeyColor)
         f = {customColor, 0, 0, 0, nullptr};
     TsSectionLook look = LookOf(f);
     if (f.transparency != 100 && f.imagePercent > 0)
-        ChooseTexture(look, *model, sectionIndex, sectionName, hot ? hotTextureIndex : textureIndex, hot);
-    TsBgSource parent = ShiftedBg(bg, offset);
+        ChooseTexture(look, section, hot);
+    const TsBgSource& parent = target.Behind();
     if (f.transparency > 0 && parent.HasColor())
         look.PlainColor = parent.FillColor;
     if (parent.IsEmpty())
@@ -107,23 +101,23 @@ void PaintSectionBackground(int sectionIndex, std::string_view sectionName, cons
         Compose(bitmap, r, look, parent, f.transparency);
     if (hot)
         return;
-    const TsMaskData* grip = ValidMask(*model, textureIndex);
+    const TsMaskData* grip = section.Mask(section.Texture);
     if (!IsGripTexture(grip))
-        grip = ValidMask(*model, hotTextureIndex);
+        grip = section.Mask(section.HotTexture);
     if (IsGripTexture(grip))
         FillMaskedTexture(bitmap, r, parent, 10, *grip);
 }
 
-void PaintSectionBackgroundFast(int sectionIndex, const TsBgSource& bg, int hotTextureIndex, int textureIndex,
-                                const TsSkinModel* model, View24 bitmap, Point offset, const Rect& rect, bool hot)
+void PaintSectionBackgroundFast(const TsPaintTarget& target, const TsSectionRef& section, const Rect& rect, bool hot)
 {
-    Rect r = rect.Intersected(bitmap.Bounds());
-    if (!model || !model->IsValidSectionIndex(sectionIndex) || r.IsEmpty())
+    View24 bitmap = target.Pixels();
+    Rect r = target.ToPixels(rect).Intersected(bitmap.Bounds());
+    if (!section.IsValid() || r.IsEmpty())
         return;
-    StateFields f = FieldsOf(model->Sections()[std::size_t(sectionIndex)], hot);
+    StateFields f = FieldsOf(section.Data(), hot);
     TsSectionLook look = LookOf(f);
-    look.TextureMask = ValidMask(*model, hot ? hotTextureIndex : textureIndex);
-    TsBgSource parent = ShiftedBg(bg, offset);
+    look.TextureMask = section.Mask(hot ? section.HotTexture : section.Texture);
+    const TsBgSource& parent = target.Behind();
     if (parent.HasImage()) {
         Compose(bitmap, r, look, parent, f.transparency);
         return;

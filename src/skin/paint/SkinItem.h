@@ -2,35 +2,29 @@
 // The whole look of a skin section in a rectangle: its background, its corner
 // images and its border image.
 
-#include <string_view>
-
-#include "gfx/PixelView.h"
-#include "skin/paint/ControlSkin.h"
-#include "skin/paint/SkinBackground.h"
-
-class TsSkinModel;
+#include "skin/paint/PaintTarget.h"
+#include "skin/paint/SectionRef.h"
 
 // Section background (hot fields when state is not 0), then the corner
 // images IMGTOPLEFT, IMGTOPRIGHT, IMGBTMLEFT and IMGBTMRIGHT drawn into the
-// corners over the bitmap itself, then the BORDERSMASK frame of 'state' with
-// corners on the background. Nothing without a model, a valid section, or
-// with a rect that is empty or not wholly inside the bitmap.
-void PaintSkinItem(int sectionIndex, std::string_view sectionName, const TsBgSource& bg, int hotTextureIndex,
-                   int textureIndex, const TsSkinModel* model, View24 bitmap, Point offset, const Rect& rect, int state,
+// corners over what was painted under them, then the BORDERSMASK frame of
+// 'state' with its corners on the background. Only the part of rect inside
+// the target changes; nothing without a valid section or for an empty rect.
+void PaintSkinItem(const TsPaintTarget& target, const TsSectionRef& section, const Rect& rect, int state,
                    bool fillCentre);
 
-// The same for a control: its section, colour (when CustomColor) and border
-// mask; the border is drawn before the corner images here.
-void PaintControlItem(const TsControlSkin& control, const TsBgSource& bg, bool fillCentre, int hotTextureIndex,
-                      int textureIndex, bool cornersOnBackground, View24 bitmap, Point offset, const Rect& rect,
-                      int state);
+// How a control paints its section.
+struct TsControlItemLook {
+    bool FillCentre = false;           // the border image's centre too
+    bool CornersOnBackground = true;   // the border's corner holes show what lies behind
+    int32_t CustomColor = 0xFF00FF;    // the control's own colour instead of the section's (key colour: none)
+};
 
-// The section background a control paints under its own content.
-void PaintControlBackground(const TsControlSkin& control, const TsBgSource& bg, bool hot, View24 bitmap, Point offset,
-                            const Rect& rect);
+// The same for a control: the border is drawn before the corner images here.
+void PaintControlItem(const TsPaintTarget& target, const TsSectionRef& section, const Rect& rect, int state,
+                      const TsControlItemLook& look);
 
-// Forms and dialogs: the fast section background with the given texture
-// indexes, then the given border mask (centre included) when it is valid.
-void PaintSkinItemFast(int sectionIndex, int hotTextureIndex, int textureIndex, const TsSkinModel* model,
-                       View24 bitmap, Point offset, const Rect& rect, int state, bool cornersOnBackground,
-                       const TsBgSource& bg, int borderMaskIndex);
+// Forms and dialogs: the fast section background, then the section's border
+// image (centre included) when it has one.
+void PaintSkinItemFast(const TsPaintTarget& target, const TsSectionRef& section, const Rect& rect, int state,
+                       bool cornersOnBackground);

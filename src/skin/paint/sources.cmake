@@ -4,13 +4,16 @@ target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/BorderGeometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BorderMask.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BorderMaskShaped.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CornerRefill.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DisabledLook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GlyphMask.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MaskFrames.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MaskHoleRuns.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MaskedTexture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PaintTarget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SectionBackground.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SectionFill.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SectionRef.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinBackground.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinGradient.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinItem.cpp

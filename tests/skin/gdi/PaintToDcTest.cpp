@@ -34,17 +34,11 @@ void Fill(TBitmap& bitmap, Rgb24 colour)
             pixels.At(x, y) = colour;
 }
 
-TsControlSkin EditControl()
+TsSectionRef EditSection()
 {
-    const TsSkinModel& skin = Opus();
-    TsControlSkin c;
-    c.Manager = &skin;
-    c.SkinSection = "EDIT";
-    c.SectionIndex = skin.GetSectionIndex("EDIT");
-    c.BorderMaskIndex = skin.GetMaskIndex(c.SectionIndex, "EDIT", "BORDERSMASK");
-    c.Color = 0x00FF00;
-    return c;
+    return TsSectionRef::Resolve(&Opus(), "EDIT");
 }
+constexpr int32_t kEditColor = 0x00FF00;
 
 constexpr Rgb24 kGround{7, 8, 9};
 
@@ -53,20 +47,19 @@ constexpr Rgb24 kGround{7, 8, 9};
 TEST(PaintSkinItemToDC, CopiesTheItemToTheRectangleAndRestoresTheDC)
 {
     const TsSkinModel& skin = Opus();
-    const int button = skin.GetSectionIndex("BUTTON");
+    const TsSectionRef button = TsSectionRef::Resolve(&skin, "BUTTON");
     TBitmap target(120, 40);
     Fill(target, kGround);
     HDC dc = target.Canvas().Handle();
     HGDIOBJ brush = GetStockObject(GRAY_BRUSH);
     HGDIOBJ before = SelectObject(dc, brush);
     const Rect rect{10, 5, 109, 30};
-    PaintSkinItemToDC(button, "BUTTON", BgFromColor(0xE4EAED), &skin, dc, {100, 200}, rect, 1, true);
+    PaintSkinItemToDC(button, BgFromColor(0xE4EAED), dc, rect, 1, true);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
     SelectObject(dc, before);
 
     Image24 expected(99, 25);
-    PaintSkinItem(button, "BUTTON", BgFromColor(0xE4EAED), -1, -1, &skin, expected.View(), {110, 205},
-                  expected.View().Bounds(), 1, true);
+    PaintSkinItem(TsPaintTarget(expected.View(), BgFromColor(0xE4EAED)), button, expected.View().Bounds(), 1, true);
     View24 pixels = target.Pixels24();
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 120; ++x) {
@@ -80,8 +73,8 @@ TEST(PaintSkinItemToDC, NothingWithoutADcOrAValidSection)
     const TsSkinModel& skin = Opus();
     TBitmap target(20, 20);
     Fill(target, kGround);
-    PaintSkinItemToDC(-1, "BUTTON", {}, &skin, target.Canvas().Handle(), {}, {0, 0, 20, 20}, 0, true);
-    PaintSkinItemToDC(skin.GetSectionIndex("EDIT"), "EDIT", {}, &skin, nullptr, {}, {0, 0, 20, 20}, 0, true);
+    PaintSkinItemToDC(TsSectionRef::ResolveIndex(&skin, -1), {}, target.Canvas().Handle(), {0, 0, 20, 20}, 0, true);
+    PaintSkinItemToDC(EditSection(), {}, nullptr, {0, 0, 20, 20}, 0, true);
     EXPECT_EQ(target.Pixels24().At(10, 10), kGround);
 }
 
@@ -91,7 +84,7 @@ TEST(PaintWindowBorder, DrawsTheBorderIntoTheCacheAndCopiesItsBands)
     TBitmap window(50, 30);
     Fill(window, kGround);
     Rect client;
-    ASSERT_TRUE(PaintWindowBorder(window.Canvas().Handle(), {0, 0, 50, 30}, 2, client, 0, EditControl(), cache,
+    ASSERT_TRUE(PaintWindowBorder(window.Canvas().Handle(), {0, 0, 50, 30}, 2, client, 0, EditSection(), kEditColor, cache,
                                   BgFromColor(0xE4EAED)));
     EXPECT_EQ(client, (Rect{2, 2, 48, 28}));
     ASSERT_EQ(cache.Width(), 50);
@@ -111,7 +104,7 @@ TEST(PaintWindowBorder, AWiderWindowBorderFillsTheGapWithTheControlsColour)
     TBitmap window(50, 30);
     Fill(window, kGround);
     Rect client;
-    ASSERT_TRUE(PaintWindowBorder(window.Canvas().Handle(), {0, 0, 50, 30}, 3, client, 0, EditControl(), cache,
+    ASSERT_TRUE(PaintWindowBorder(window.Canvas().Handle(), {0, 0, 50, 30}, 3, client, 0, EditSection(), kEditColor, cache,
                                   BgFromColor(0xE4EAED)));
     EXPECT_EQ(client, (Rect{3, 3, 47, 27}));
     View24 drawn = window.Pixels24();
@@ -125,11 +118,11 @@ TEST(PaintWindowBorder, AWiderWindowBorderFillsTheGapWithTheControlsColour)
 
 TEST(PaintWindowBorder, WithoutABorderMaskNothingChanges)
 {
-    TsControlSkin control = EditControl();
-    control.BorderMaskIndex = -1;
+    TsSectionRef section = EditSection();
+    section.BorderMask = -1;
     TBitmap cache;
     Rect client{1, 2, 3, 4};
-    EXPECT_FALSE(PaintWindowBorder(nullptr, {0, 0, 50, 30}, 2, client, 0, control, cache, {}));
+    EXPECT_FALSE(PaintWindowBorder(nullptr, {0, 0, 50, 30}, 2, client, 0, section, kEditColor, cache, {}));
     EXPECT_EQ(client, (Rect{1, 2, 3, 4}));
     EXPECT_TRUE(cache.Empty());
 }

@@ -47,8 +47,6 @@ protected:
         RemoveDirectoryA(folder_.c_str());
     }
 
-    static int Section(const char* name) { return skin_->GetSectionIndex(name); }
-
     // The picture of a 120 x 30 white bitmap after draw(canvas).
     static Image24 Render(const std::function<void(TCanvas&)>& draw)
     {
@@ -96,13 +94,11 @@ protected:
         return true;
     }
 
-    static TsControlSkin Control(const char* section)
+    static TsSectionRef Ref(const char* section) { return TsSectionRef::Resolve(skin_, section); }
+
+    static TsControlTextStyle Control(const char* section)
     {
-        TsControlSkin c;
-        c.Manager = skin_;
-        c.SkinSection = section;
-        c.SectionIndex = Section(section);
-        return c;
+        return {Ref(section), false, std::string_view(section) == "WEBBUTTON"};
     }
 
     static std::string folder_;
@@ -119,7 +115,7 @@ constexpr Rgb24 kRed{0, 0, 255};
 TEST_F(SkinTextTest, ContourColoursOfMinusOneDrawNothing)
 {
     Image24 drawn = Render([](TCanvas& c) {
-        DrawSectionText(c, kText, true, skin_, false, Section("PLAINTEXT"), kFormat, kTextRect);
+        DrawSectionText(c, kText, true, Ref("PLAINTEXT"), false, kFormat, kTextRect);
     });
     EXPECT_TRUE(Same(drawn, ByHand({{0x000000, {0, 0}}})));
     EXPECT_GT(Count(drawn, {0, 0, 0}), 20) << "the text is drawn";
@@ -128,7 +124,7 @@ TEST_F(SkinTextTest, ContourColoursOfMinusOneDrawNothing)
 TEST_F(SkinTextTest, ALeftContourDrawsTheTextTwice)
 {
     Image24 drawn = Render([](TCanvas& c) {
-        DrawSectionText(c, kText, true, skin_, false, Section("LEFTEDGE"), kFormat, kTextRect);
+        DrawSectionText(c, kText, true, Ref("LEFTEDGE"), false, kFormat, kTextRect);
     });
     EXPECT_TRUE(Same(drawn, ByHand({{0x0000FF, {-1, 0}}, {0x000000, {0, 0}}})));
     EXPECT_GT(Count(drawn, kRed), 5) << "the contour shows left of the strokes";
@@ -137,7 +133,7 @@ TEST_F(SkinTextTest, ALeftContourDrawsTheTextTwice)
 TEST_F(SkinTextTest, FourContoursLeftUpRightDownThenTheText)
 {
     Image24 drawn = Render([](TCanvas& c) {
-        DrawSectionText(c, kText, true, skin_, false, Section("ALLEDGES"), kFormat, kTextRect);
+        DrawSectionText(c, kText, true, Ref("ALLEDGES"), false, kFormat, kTextRect);
     });
     EXPECT_TRUE(Same(drawn, ByHand({{0x0000FF, {-1, 0}},
                                     {0x00FF00, {0, -1}},
@@ -149,11 +145,11 @@ TEST_F(SkinTextTest, FourContoursLeftUpRightDownThenTheText)
 TEST_F(SkinTextTest, HotTextTakesTheHotColours)
 {
     Image24 drawn = Render([](TCanvas& c) {
-        DrawSectionText(c, kText, true, skin_, true, Section("PLAINTEXT"), kFormat, kTextRect);
+        DrawSectionText(c, kText, true, Ref("PLAINTEXT"), true, kFormat, kTextRect);
     });
     EXPECT_TRUE(Same(drawn, ByHand({{0xFF0000, {0, 0}}})));
     Image24 noContours = Render([](TCanvas& c) {
-        DrawSectionText(c, kText, true, skin_, true, Section("ALLEDGES"), kFormat, kTextRect);
+        DrawSectionText(c, kText, true, Ref("ALLEDGES"), true, kFormat, kTextRect);
     });
     EXPECT_TRUE(Same(noContours, ByHand({{0x808080, {0, 0}}}))) << "hot contours are -1";
 }
@@ -161,7 +157,7 @@ TEST_F(SkinTextTest, HotTextTakesTheHotColours)
 TEST_F(SkinTextTest, DisabledTextIsOnePassFortyPercentFontSixtyPercentSection)
 {
     Image24 drawn = Render([](TCanvas& c) {
-        DrawSectionText(c, kText, false, skin_, false, Section("ALLEDGES"), kFormat, kTextRect);
+        DrawSectionText(c, kText, false, Ref("ALLEDGES"), false, kFormat, kTextRect);
     });
     ASSERT_EQ(BlendColors(0x000000, 0xFFFFFF, 0.4), 0x999999);
     EXPECT_TRUE(Same(drawn, ByHand({{0x999999, {0, 0}}})));
@@ -170,11 +166,11 @@ TEST_F(SkinTextTest, DisabledTextIsOnePassFortyPercentFontSixtyPercentSection)
 TEST_F(SkinTextTest, NothingForEmptyTextOrAnInvalidSection)
 {
     Image24 blank = Render([](TCanvas&) {});
-    EXPECT_TRUE(Same(Render([](TCanvas& c) { DrawSectionText(c, "", true, skin_, false, 1, kFormat, kTextRect); }),
+    EXPECT_TRUE(Same(Render([](TCanvas& c) { DrawSectionText(c, "", true, TsSectionRef::ResolveIndex(skin_, 1), false, kFormat, kTextRect); }),
                      blank));
-    EXPECT_TRUE(Same(Render([](TCanvas& c) { DrawSectionText(c, kText, true, skin_, false, 99, kFormat, kTextRect); }),
+    EXPECT_TRUE(Same(Render([](TCanvas& c) { DrawSectionText(c, kText, true, TsSectionRef::ResolveIndex(skin_, 99), false, kFormat, kTextRect); }),
                      blank));
-    EXPECT_TRUE(Same(Render([](TCanvas& c) { DrawSectionText(c, kText, true, nullptr, false, 1, kFormat, kTextRect); }),
+    EXPECT_TRUE(Same(Render([](TCanvas& c) { DrawSectionText(c, kText, true, TsSectionRef::ResolveIndex(nullptr, 1), false, kFormat, kTextRect); }),
                      blank));
 }
 
@@ -182,7 +178,7 @@ TEST_F(SkinTextTest, TheCanvasKeepsItsFontColourAndBrush)
 {
     Render([](TCanvas& c) {
         c.Font().SetColor(0x123456);
-        DrawSectionText(c, kText, true, skin_, false, Section("ALLEDGES"), kFormat, kTextRect);
+        DrawSectionText(c, kText, true, Ref("ALLEDGES"), false, kFormat, kTextRect);
         EXPECT_EQ(c.Font().Color(), 0x123456);
         EXPECT_EQ(c.Brush().Style(), TBrushStyle::bsSolid);
     });
@@ -214,7 +210,7 @@ TEST_F(SkinTextTest, ControlTextWithCustomFontKeepsTheFontsColourWithoutContours
 {
     TFont font;
     font.SetColor(0x00FF00);
-    TsControlSkin control = Control("LEFTEDGE");
+    TsControlTextStyle control = Control("LEFTEDGE");
     control.CustomFont = true;
     Image24 drawn = Render([&](TCanvas& c) {
         DrawControlText(c, kText, true, false, control, font, kFormat, kTextRect);
@@ -230,12 +226,12 @@ TEST_F(SkinTextTest, DisabledControlTextMixesTheFontColourWithTheGlobalColour)
     });
     // 40 % of black over 60 % of GLOBALINFO's grey 128: 77.
     EXPECT_TRUE(Same(drawn, ByHand({{0x4D4D4D, {0, 0}}})));
-    TsControlSkin unskinned;
+    TsControlTextStyle unskinned;
     Image24 plain = Render([&](TCanvas& c) { DrawControlText(c, kText, false, false, unskinned, font, kFormat, kTextRect); });
     EXPECT_TRUE(Same(plain, ByHand({{font.Color(), {0, 0}}})));
 }
 
-TEST_F(SkinTextTest, HotWebButtonTextIsUnderlined)
+TEST_F(SkinTextTest, HotTextIsUnderlinedOnlyWhenTheStyleAsks)
 {
     TFont font;
     Render([&](TCanvas& c) {

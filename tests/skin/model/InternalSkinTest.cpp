@@ -89,7 +89,7 @@ TEST_F(InternalSkin, EditBorderMask)
     EXPECT_EQ(edit.ImageCount, 1);
     EXPECT_EQ(edit.MaskType, 0);
     EXPECT_EQ(edit.StretchMode, 5);
-    EXPECT_EQ(edit.Manager, model_);
+    EXPECT_EQ(edit.Model, model_);
     const TsGeneralData& section = Section("EDIT");
     EXPECT_EQ(section.Color, 16777215);
     EXPECT_EQ(section.HotFontColor[0], 4276545);

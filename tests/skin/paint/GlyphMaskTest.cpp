@@ -80,7 +80,7 @@ TEST(DrawGlyphMask, OwnBitmapWithoutMaskRowSkipsKeys)
 TEST(DrawGlyphMask, AMaskCutFromAMasterNeedsItsSkin)
 {
     TsMaskData orphan = MaskDataOf(PaintTestSkin(), "GLYPHS", "ARROW");
-    orphan.Manager = nullptr;
+    orphan.Model = nullptr;
     Image24 image = Under(2, 2);
     DrawGlyphMask(image.View(), {0, 0}, 0, BgFromColor(0), orphan, kGlyphNormal);
     EXPECT_EQ(Letters(image.View()), (Rows{"44", "44"}));

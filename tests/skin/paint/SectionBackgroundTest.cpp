@@ -28,10 +28,12 @@ constexpr int32_t kParentColour = 0x1E140A;  // RGB(10, 20, 30)
 Image24 Painted(const char* section, const TsBgSource& bg, bool hot = false, int32_t customColor = kSkinKeyColor,
                 Point offset = {}, int textureIndex = -1, int hotTextureIndex = -1)
 {
-    const TsSkinModel& skin = PaintTestSkin();
+    TsSectionRef ref = TsSectionRef::Resolve(&PaintTestSkin(), section);
+    ref.Texture = textureIndex;  // -1: the fill searches PATTERN itself
+    ref.HotTexture = hotTextureIndex;
     Image24 image = Solid(4, 3, RGB(25, 25, 25));
-    PaintSectionBackground(SectionOf(skin, section), section, bg, customColor, hotTextureIndex, textureIndex, &skin,
-                           image.View(), offset, image.View().Bounds(), hot);
+    PaintSectionBackground(TsPaintTarget(image.View(), ShiftedBg(bg, offset)), ref, image.View().Bounds(), hot,
+                           customColor);
     return image;
 }
 
@@ -154,12 +156,12 @@ TEST(SectionBackground, InvalidSectionsAndEmptyRectanglesPaintNothing)
 {
     const TsSkinModel& skin = PaintTestSkin();
     Image24 image = Solid(2, 2, RGB(25, 25, 25));
-    PaintSectionBackground(-1, "PLAIN", {}, kSkinKeyColor, -1, -1, &skin, image.View(), {}, {0, 0, 2, 2}, false);
-    PaintSectionBackground(999, "PLAIN", {}, kSkinKeyColor, -1, -1, &skin, image.View(), {}, {0, 0, 2, 2}, false);
-    PaintSectionBackground(SectionOf(skin, "PLAIN"), "PLAIN", {}, kSkinKeyColor, -1, -1, nullptr, image.View(), {},
-                           {0, 0, 2, 2}, false);
-    PaintSectionBackground(SectionOf(skin, "PLAIN"), "PLAIN", {}, kSkinKeyColor, -1, -1, &skin, image.View(), {},
-                           {2, 0, 4, 2}, false);
+    TsPaintTarget target(image.View(), {});
+    PaintSectionBackground(target, TsSectionRef::ResolveIndex(&skin, -1), {0, 0, 2, 2}, false);
+    PaintSectionBackground(target, TsSectionRef::ResolveIndex(&skin, 999), {0, 0, 2, 2}, false);
+    PaintSectionBackground(target, TsSectionRef::Resolve(nullptr, "PLAIN"), {0, 0, 2, 2}, false);
+    PaintSectionBackground(target, TsSectionRef::Resolve(&skin, "PLAIN"), {2, 0, 4, 2}, false);
+    PaintSectionBackground(target.Clipped({0, 0, 2, 0}), TsSectionRef::Resolve(&skin, "PLAIN"), {0, 0, 2, 2}, false);
     EXPECT_EQ(Letters(image.View()), (Rows{"11", "11"}));
 }
 
@@ -168,8 +170,8 @@ TEST(SectionBackgroundFast, OverAPictureComposesByTransparency)
     const TsSkinModel& skin = PaintTestSkin();
     Image24 parent = ParentPicture();
     Image24 image = Solid(4, 3, RGB(25, 25, 25));
-    PaintSectionBackgroundFast(SectionOf(skin, "CLEAR"), BgFromImage(parent.View(), 0, 0), -1, -1, &skin,
-                               image.View(), {2, 1}, image.View().Bounds(), false);
+    PaintSectionBackgroundFast(TsPaintTarget(image.View(), BgFromImage(parent.View(), 2, 1)),
+                               TsSectionRef::Resolve(&skin, "CLEAR"), image.View().Bounds(), false);
     EXPECT_EQ(Letters(image.View()), (Rows{"89WB", "UWBY", "321Y"}));
 }
 
@@ -177,12 +179,12 @@ TEST(SectionBackgroundFast, OverAPlainColourPaintsTheFillDirectly)
 {
     const TsSkinModel& skin = PaintTestSkin();
     Image24 half = Solid(2, 2, RGB(25, 25, 25));
-    PaintSectionBackgroundFast(SectionOf(skin, "HALF"), BgFromColor(0xFFFFFF), -1, -1, &skin, half.View(), {},
+    PaintSectionBackgroundFast(TsPaintTarget(half.View(), BgFromColor(0xFFFFFF)), TsSectionRef::Resolve(&skin, "HALF"),
                                half.View().Bounds(), false);
     EXPECT_EQ(Letters(half.View()), (Rows{"BB", "BB"})) << "no blend with a plain parent";
     Image24 clear = Solid(2, 2, RGB(25, 25, 25));
-    PaintSectionBackgroundFast(SectionOf(skin, "CLEAR"), BgFromColor(0xFFFFFF), -1, -1, &skin, clear.View(), {},
-                               clear.View().Bounds(), false);
+    PaintSectionBackgroundFast(TsPaintTarget(clear.View(), BgFromColor(0xFFFFFF)),
+                               TsSectionRef::Resolve(&skin, "CLEAR"), clear.View().Bounds(), false);
     EXPECT_EQ(Letters(clear.View()), (Rows{"WW", "WW"})) << "transparency 100 takes the parent's colour";
 }
 
@@ -190,11 +192,12 @@ TEST(SectionBackgroundFast, UsesTheGivenTextureWithoutSearching)
 {
     const TsSkinModel& skin = PaintTestSkin();
     Image24 image = Solid(4, 3, RGB(25, 25, 25));
-    PaintSectionBackgroundFast(SectionOf(skin, "TEXTURED"), {}, -1, -1, &skin, image.View(), {},
-                               image.View().Bounds(), false);
+    TsSectionRef textured = TsSectionRef::Resolve(&skin, "TEXTURED");
+    textured.Texture = textured.HotTexture = -1;
+    PaintSectionBackgroundFast(TsPaintTarget(image.View(), {}), textured, image.View().Bounds(), false);
     EXPECT_EQ(Letters(image.View()), (Rows{"GGGG", "GGGG", "GGGG"})) << "no texture given: the colour";
-    PaintSectionBackgroundFast(SectionOf(skin, "TEXTURED"), {}, -1, MaskOf(skin, "TEXTURED", "PATTERN"), &skin,
-                               image.View(), {}, image.View().Bounds(), false);
+    textured.Texture = MaskOf(skin, "TEXTURED", "PATTERN");
+    PaintSectionBackgroundFast(TsPaintTarget(image.View(), {}), textured, image.View().Bounds(), false);
     EXPECT_EQ(Letters(image.View()), (Rows{"RGRG", "UWUW", "RGRG"}));
 }
 

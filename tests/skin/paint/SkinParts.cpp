@@ -5,34 +5,21 @@
 #include "skin/paint/BorderMaskShaped.h"
 #include "skin/paint/GlyphMask.h"
 #include "skin/paint/MaskFrames.h"
+#include "skin/paint/SectionBackground.h"
 #include "skin/paint/SkinItem.h"
 #include "skin/model/SkinModel.h"
 
 namespace {
-
-TsControlSkin ControlOf(const TsSkinModel& skin, const char* section)
-{
-    TsControlSkin c;
-    c.Manager = &skin;
-    c.SkinSection = section;
-    c.SectionIndex = skin.GetSectionIndex(section);
-    c.BorderMaskIndex = skin.GetMaskIndex(c.SectionIndex, section, "BORDERSMASK");
-    c.TextureMaskIndex = skin.GetTextureIndex(c.SectionIndex, section, "PATTERN");
-    c.HotTextureMaskIndex = skin.GetTextureIndex(c.SectionIndex, section, "HOTPATTERN");
-    return c;
-}
 
 // A section's look over a rectangle of the bitmap, the way forms and scroll
 // bars paint theirs, then its glyph centred in 'glyphArea'.
 void PaintFastPart(const TsSkinModel& skin, const char* section, View24 bitmap, const Rect& rect, int state,
                    const TsBgSource& bg, const Rect& glyphArea = {})
 {
-    TsControlSkin c = ControlOf(skin, section);
+    TsSectionRef ref = TsSectionRef::Resolve(&skin, section);
     View24 part = bitmap.Subview(rect);
-    TsBgSource behind = ShiftedBg(bg, {rect.left, rect.top});
-    PaintSkinItemFast(c.SectionIndex, c.HotTextureMaskIndex, c.TextureMaskIndex, &skin, part, {}, part.Bounds(), state,
-                      true, behind, c.BorderMaskIndex);
-    int glyph = skin.GetMaskIndex(c.SectionIndex, section, "GLYPHMASK");
+    PaintSkinItemFast(TsPaintTarget(part, ShiftedBg(bg, {rect.left, rect.top})), ref, part.Bounds(), state, true);
+    int glyph = skin.GetMaskIndex(ref.Index, section, "GLYPHMASK");
     if (glyph < 0 || glyphArea.IsEmpty())
         return;
     const TsMaskData& g = skin.Masks()[std::size_t(glyph)];
@@ -47,28 +34,27 @@ void PaintFastPart(const TsSkinModel& skin, const char* section, View24 bitmap, 
 Image24 DrawForm(const TsSkinModel& skin, Size size)
 {
     Image24 form(size.width, size.height);
-    TsControlSkin c = ControlOf(skin, "FORM");
-    PaintSkinItemFast(c.SectionIndex, c.HotTextureMaskIndex, c.TextureMaskIndex, &skin, form.View(), {},
-                      form.View().Bounds(), 0, true, BgFromColor(kDesktopColor), c.BorderMaskIndex);
+    PaintSkinItemFast(TsPaintTarget(form.View(), BgFromColor(kDesktopColor)), TsSectionRef::Resolve(&skin, "FORM"),
+                      form.View().Bounds(), 0, true);
     return form;
 }
 
 Image24 DrawEdit(const TsSkinModel& skin, Size size, int state, ConstView24 parent, Point at)
 {
     Image24 edit(size.width, size.height);
-    TsControlSkin c = ControlOf(skin, "EDIT");
-    PaintControlItem(c, BgFromImage(parent, 0, 0), false, c.HotTextureMaskIndex, c.TextureMaskIndex, true,
-                     edit.View(), at, edit.View().Bounds(), state);
+    PaintControlItem(TsPaintTarget(edit.View(), BgFromImage(parent, at.x, at.y)), TsSectionRef::Resolve(&skin, "EDIT"),
+                     edit.View().Bounds(), state, {});
     return edit;
 }
 
 Image24 DrawButton(const TsSkinModel& skin, Size size, int state, ConstView24 parent, Point at)
 {
     Image24 button(size.width, size.height);
-    TsControlSkin c = ControlOf(skin, "BUTTON");
-    PaintControlBackground(c, BgFromImage(parent, 0, 0), state != 0, button.View(), at, button.View().Bounds());
-    if (skin.IsValidMaskIndex(c.BorderMaskIndex))
-        DrawBorderMaskShaped(button.View(), nullptr, true, state, skin.Masks()[std::size_t(c.BorderMaskIndex)]);
+    TsSectionRef ref = TsSectionRef::Resolve(&skin, "BUTTON");
+    PaintSectionBackground(TsPaintTarget(button.View(), BgFromImage(parent, at.x, at.y)), ref, button.View().Bounds(),
+                           state != 0);
+    if (const TsMaskData* border = ref.Border())
+        DrawBorderMaskShaped(button.View(), nullptr, true, state, *border);
     return button;
 }
 

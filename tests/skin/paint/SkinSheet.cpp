@@ -61,9 +61,8 @@ private:
 Image24 SectionItem(const TsSkinModel& skin, const std::string& section, Size size, int state)
 {
     Image24 item(size.width, size.height);
-    int index = skin.GetSectionIndex(section);
     FillRectColor(item.View(), item.View().Bounds(), ToRgb24(uint32_t(skin.GetGlobalColor())));
-    PaintSkinItem(index, section, BgFromColor(skin.GetGlobalColor()), -1, -1, &skin, item.View(), {},
+    PaintSkinItem(TsPaintTarget(item.View(), BgFromColor(skin.GetGlobalColor())), TsSectionRef::Resolve(&skin, section),
                   item.View().Bounds(), state, true);
     return item;
 }

@@ -1,6 +1,7 @@
 # Painting: pixel primitives and skin painting, natively under the sanitizers
 # and under Wine; the platform's text and device-context routines under Wine.
 target_sources(pvx_core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CornerRefillTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaintTestImages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FillAndTintTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MergeTest.cpp
