@@ -205,7 +205,7 @@ void TApplication::MouseOver(TControl* control)
         control->Perform(CM_MOUSEENTER);
 
     CancelHint();
-    if (control && control->EffectiveShowHint() && !control->Hint().empty() && hintTimer_) {
+    if (showHint_ && control && control->EffectiveShowHint() && !control->Hint().empty() && hintTimer_) {
         hintControl_ = control;
         hintTimer_->SetInterval(HintPause);
         hintTimer_->SetEnabled(true);
@@ -233,10 +233,17 @@ void TApplication::ControlDestroyed(TControl* control)
     }
 }
 
+void TApplication::SetShowHint(bool value)
+{
+    showHint_ = value;
+    if (!value)
+        CancelHint();
+}
+
 void TApplication::ShowHintNow()
 {
     hintTimer_->SetEnabled(false);
-    if (!hintControl_ || hintControl_ != mouseControl_)
+    if (!showHint_ || !hintControl_ || hintControl_ != mouseControl_)
         return;
     POINT pt{};
     GetCursorPos(&pt);

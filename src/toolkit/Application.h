@@ -68,6 +68,9 @@ public:
     TControl* MouseControl() const { return mouseControl_; }
     void CancelHint();
     THintWindow* HintWindow() const { return hintWindow_; }
+    // Whether hints show at all; turning them off hides the one showing.
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool value);
     unsigned HintPause = 500;
     unsigned HintHidePause = 2500;
 
@@ -80,6 +83,7 @@ private:
     std::string title_;
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    bool showHint_ = true;
     TControl* mouseControl_ = nullptr;
     TControl* hintControl_ = nullptr;
     THintWindow* hintWindow_ = nullptr;

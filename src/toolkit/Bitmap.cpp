@@ -18,6 +18,9 @@ TBitmap::~TBitmap()
 
 void TBitmap::SetSize(int width, int height, TPixelFormat format)
 {
+    // Same size and format: keep the pixels' memory (their contents are undefined either way).
+    if (bitmap_ && width == width_ && height == height_ && format == format_)
+        return;
     canvas_.reset();
     if (dc_ && originalBitmap_)
         SelectObject(dc_.Get(), originalBitmap_);

@@ -24,7 +24,8 @@ public:
     int Height() const { return height_; }
     bool Empty() const { return !bitmap_; }
     TPixelFormat PixelFormat() const { return format_; }
-    // Reallocates the pixels (contents undefined, black on creation).
+    // Sizes the pixels (contents undefined, black when newly made); the same
+    // size and format keeps the memory.
     void SetSize(int width, int height, TPixelFormat format = TPixelFormat::pf24bit);
 
     HBITMAP Handle() const { return bitmap_.Get(); }

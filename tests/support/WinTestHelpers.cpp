@@ -18,6 +18,19 @@ void PumpMessages()
     Application->ProcessMessages();
 }
 
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (!done()) {
+        DWORD spent = GetTickCount() - start;
+        if (spent >= timeoutMs)
+            return done();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - spent, QS_ALLINPUT);
+        PumpMessages();
+    }
+    return true;
+}
+
 void PressKey(HWND window, WORD key, bool shift)
 {
     BYTE state[256] = {};

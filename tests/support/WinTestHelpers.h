@@ -16,6 +16,10 @@ void PrepareTestProcess(const char* applicationTitle);
 // Handles every message waiting in the thread's queue.
 void PumpMessages();
 
+// Handles messages as they arrive until done() holds or timeoutMs have
+// passed; returns done()'s last answer. For waiting on timers, not a delay.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+
 // Posts a key press to a window and lets the application's loop handle it, as
 // if the user had pressed it while that window had the focus.
 void PressKey(HWND window, WORD key, bool shift = false);

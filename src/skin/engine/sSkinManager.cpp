@@ -1,57 +1,429 @@
 #include "skin/engine/sSkinManager.h"
 
-#include "core/Exceptions.h"
+#include <windows.h>
 
-TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner) {}
+#include <algorithm>
+#include <exception>
+#include <new>
+
+#include "core/Exceptions.h"
+#include "skin/engine/EngineState.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/engine/SkinDistribution.h"
+#include "skin/engine/SkinHook.h"
+#include "skin/gdi/WicJpegDecoder.h"
+#include "skin/model/SkinFiles.h"
+#include "skin/model/SkinLocation.h"
+#include "skin/model/SkinStream.h"
+#include "skin/model/acSkinPack.h"
+#include "toolkit/Form.h"
+
+namespace {
+
+constexpr const char* kDefaultSkinDirectory = "c:\\Skins";
+constexpr const char* kDefaultIcoLineSkin = "ICOLINE";
+
+const TacWicJpegDecoder& JpegDecoder()
+{
+    static const TacWicJpegDecoder decoder;
+    return decoder;
+}
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH * 4] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, DWORD(sizeof path));
+    std::string file(path, length);
+    std::size_t cut = file.find_last_of("\\/");
+    return cut == std::string::npos ? std::string() : file.substr(0, cut + 1);
+}
+
+bool FileExists(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The lines of a stored text separated by CR LF (blank entries dropped).
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!line.empty() && line != " ")
+            lines.push_back(line);
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+// A skin that cannot be read is announced as no skin: the load ends here,
+// whatever went wrong, allocation failures included.
+template <typename Load>
+bool LoadGuarded(TsSkinModel& model, std::string& error, Load load)
+{
+    try {
+        load();
+        error.clear();
+        return model.IsLoaded();
+    } catch (const ENotSkinPackage& e) {
+        error = e.Message();
+        MessageBoxA(GetActiveWindow(), e.Message().c_str(), ENotSkinPackage::kCaption, MB_OK | MB_ICONWARNING);
+    } catch (const Exception& e) {
+        error = e.Message();
+    } catch (const std::bad_alloc&) {
+        error = "Out of memory";
+    } catch (const std::exception& e) {
+        error = e.what();
+    }
+    model.Clear();
+    return false;
+}
+
+}  // namespace
+
+const std::string& DefaultThirdPartyList(int kind)
+{
+    static const std::array<std::string, kThirdPartyKinds> lists = {
+        "TEdit\r\nTMemo\r\nTMaskEdit\r\nTLabeledEdit\r\nTHotKey\r\nTListBox\r\nTCheckListBox\r\nTRichEdit\r\n"
+        "TDateTimePicker",
+        "TButton",
+        "TBitBtn",
+        "TCheckBox\r\nTRadioButton\r\nTGroupButton",
+        "TComboBox\r\nTColorBox",
+        "TStringGrid\r\nTDrawGrid",
+        "TGroupBox\r\nTRadioGroup",
+        "TListView",
+        "TPanel",
+        "TTreeView",
+        " ",
+        " ",
+        " ",
+        "TPageControl",
+        "TTabControl",
+        "TToolBar",
+        "TStatusBar",
+    };
+    return lists[std::size_t(kind)];
+}
+
+TsSkinManager* DefaultManager()
+{
+    return SkinEngine().DefaultManager;
+}
+
+TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner)
+{
+    if (!SkinEngine().DefaultManager)
+        SkinEngine().DefaultManager = this;
+    RefreshThirdPartyLists();
+    skinDirectory_ = kDefaultSkinDirectory;
+}
+
+TsSkinManager::~TsSkinManager()
+{
+    Destroying();
+    if (active_ && model_.IsLoaded())
+        BroadcastSkinRemoved();
+    if (SkinEngine().DefaultManager == this) {
+        RemoveSkinHook();
+        SkinEngine().DefaultManager = nullptr;
+    }
+}
+
+void TsSkinManager::RefreshThirdPartyLists()
+{
+    for (int kind = 0; kind < kThirdPartyKinds; ++kind) {
+        std::string& stored = thirdParty_.Lists[std::size_t(kind)];
+        if (stored.empty())
+            stored = DefaultThirdPartyList(kind);
+        classLists_[std::size_t(kind)] = SplitLines(stored);
+    }
+}
+
+std::string TsSkinManager::SkinPath() const
+{
+    return ResolveSkinDirectory(skinDirectory_, ProgramFolder());
+}
 
 void TsSkinManager::SetSkinName(const std::string& name)
 {
     skinName_ = name;
-    if (!IsLoading())
-        LoadSkin();
+    if (!active_)
+        return;
+    ChangeSkin();
+}
+
+void TsSkinManager::ChangeSkin()
+{
+    if (OnBeforeChange)
+        OnBeforeChange(this);
+    bool loaded;
+    {
+        TsEngineFlag loading(SkinEngine().SkinLoading);
+        loaded = LoadSkin();
+    }
+    if (loaded)
+        BroadcastSkinLoaded(true);
+    else
+        BroadcastSkinRemoved();
+    if (OnAfterChange)
+        OnAfterChange(this);
+}
+
+bool TsSkinManager::LoadSkin()
+{
+    model_.SkinData().Active = false;
+    std::string package = SkinPackagePath(skinDirectory_, skinName_);
+    bool loaded = FileExists(package) ? (LoadFromPackageFile(package), model_.IsLoaded()) : LoadFromFolderOrInternal();
+    if (!loaded)
+        active_ = false;
+    return loaded;
+}
+
+TsSkinLoadOptions TsSkinManager::LoadOptions() const
+{
+    TsSkinLoadOptions options;
+    options.HueOffset = hueOffset_;
+    options.Saturation = saturation_;
+    options.JpegDecoder = &JpegDecoder();
+    for (const std::string& line : commonSections_)
+        options.CommonSections += line + "\r\n";
+    return options;
+}
+
+void TsSkinManager::LoadFromPackageFile(const std::string& path)
+{
+    LoadGuarded(model_, loadError_, [&] {
+        std::optional<std::vector<uint8_t>> bytes = ReadSkinFile(path);
+        if (!bytes)
+            throw EFOpenError("Cannot open file \"" + path + "\"");
+        TacSpanStream stream(*bytes);
+        TacSkinConvertor reader;
+        reader.ReadPackage(stream);
+        model_.LoadFromPackage(reader, SkinPath() + "\\", LoadOptions());
+    });
+}
+
+bool TsSkinManager::LoadFromFolderOrInternal()
+{
+    std::string folder = SkinPath() + "\\" + skinName_;
+    if (FileExists(folder + "\\Options.dat"))
+        return LoadGuarded(model_, loadError_, [&] { model_.LoadFromFolder(folder, LoadOptions()); });
+    if (internalSkins_.empty()) {
+        loadError_ = "No skin named \"" + skinName_ + "\"";
+        model_.Clear();
+        return false;
+    }
+    auto item = std::find_if(internalSkins_.begin(), internalSkins_.end(),
+                             [&](const TsStoredSkin& s) { return s.Name == skinName_; });
+    if (item == internalSkins_.end()) {
+        item = internalSkins_.begin();
+        skinName_ = item->Name;
+    }
+    return LoadGuarded(model_, loadError_, [&] { model_.LoadFromStoredSkin(*item, LoadOptions()); });
 }
 
 void TsSkinManager::SetActive(bool active)
 {
-    active_ = active;
-    if (IsLoading())
+    if (active == active_)
         return;
-    if (active)
-        LoadSkin();
+    active_ = active;
+    if (active) {
+        ChangeSkin();
+        return;
+    }
+    if (!IsLoading())
+        BroadcastSkinRemoved();
+}
+
+void TsSkinManager::SetHueOffset(int value)
+{
+    if (value == hueOffset_)
+        return;
+    hueOffset_ = value;
+    ReloadForColorChange();
+}
+
+void TsSkinManager::SetSaturation(int value)
+{
+    if (value == saturation_)
+        return;
+    saturation_ = value;
+    ReloadForColorChange();
+}
+
+void TsSkinManager::ReloadForColorChange()
+{
+    if (!active_ || !model_.IsLoaded())
+        return;
+    bool loaded;
+    {
+        TsEngineFlag loading(SkinEngine().SkinLoading);
+        loaded = LoadSkin();
+    }
+    if (!loaded) {
+        BroadcastSkinRemoved();
+        return;
+    }
+    // The same skin again: every binding's indexes still hold, only colours changed.
+    model_.SkinData().Active = true;
+    if (!IsLoading())
+        BroadcastRepaint();
+}
+
+void TsSkinManager::SetCommonSections(const std::vector<std::string>& lines)
+{
+    commonSections_.clear();
+    for (std::string line : lines) {
+        if (!line.starts_with(";"))
+            line.erase(std::remove(line.begin(), line.end(), ' '), line.end());
+        commonSections_.push_back(line);
+    }
+    if (active_)
+        ChangeSkin();
+}
+
+bool TsSkinManager::IsDefault() const
+{
+    return SkinEngine().DefaultManager == this;
+}
+
+void TsSkinManager::SetIsDefault(bool value)
+{
+    if (!value || IsDefault())
+        return;
+    SkinEngine().DefaultManager = this;
+    if (active_ && model_.IsLoaded())
+        BroadcastSkinLoaded(true);
     else
-        model_.Clear();
+        BroadcastSkinRemoved();
+}
+
+std::string TsSkinManager::SkinInfo() const
+{
+    if (!active_ || !model_.IsLoaded())
+        return "N/A";
+    return FormatSkinVersion(model_.SkinData().Version);
 }
 
 void TsSkinManager::Loaded()
 {
     TComponent::Loaded();
-    LoadSkin();
+    if (skinDirectory_.empty())
+        skinDirectory_ = kDefaultSkinDirectory;
+    if (menuSupport_.IcoLineSkin.empty())
+        menuSupport_.IcoLineSkin = kDefaultIcoLineSkin;
+    RefreshThirdPartyLists();
+    if (active_ && !skinName_.empty() && model_.IsLoaded())
+        BroadcastSkinLoaded(false);
 }
 
-void TsSkinManager::LoadSkin()
+void TsSkinManager::Distribute(unsigned command, unsigned argument)
 {
-    model_.Clear();
-    loadError_.clear();
-    if (!active_)
-        return;
-    for (const TsStoredSkin& skin : internalSkins_) {
-        if (skin.Name != skinName_)
-            continue;
-        try {
-            model_.LoadFromStoredSkin(skin);
-        } catch (const Exception& e) {
-            // A skin that cannot be read leaves the program unskinned, never stopped.
-            loadError_ = e.Message();
-            model_.Clear();
-        }
-        return;
+    DistributeToAllForms(SkinCmdParam(TsSkinCommand(command), WORD(argument)), reinterpret_cast<LPARAM>(this));
+}
+
+void TsSkinManager::FreezeSkinnedForms()
+{
+    if (IsDefault() && animEffects_.SkinChanging.Active)
+        SkinEngine().AnimationInProgress = true;
+    for (TCustomForm* form : SkinEngine().SkinnedForms) {
+        TsFormSkinner* skinner = FormSkinnerOf(form);
+        if (skinner && skinner->SkinManager() == this && form->HandleAllocated() && IsWindowVisible(form->Handle()))
+            SendMessageA(form->Handle(), WM_SETREDRAW, FALSE, 0);
     }
-    loadError_ = "No skin named \"" + skinName_ + "\"";
 }
 
-std::string TsSkinManager::SkinInfo() const
+void TsSkinManager::ThawSkinnedForms()
 {
-    if (!model_.IsLoaded())
-        return "N/A";
-    return FormatSkinVersion(model_.SkinData().Version);
+    if (IsDefault())
+        SkinEngine().AnimationInProgress = false;
+    std::vector<TCustomForm*> forms = SkinEngine().SkinnedForms;
+    for (TCustomForm* form : forms) {
+        TsFormSkinner* skinner = FormSkinnerOf(form);
+        if (!skinner || skinner->SkinManager() != this || !form->HandleAllocated() ||
+            !IsWindowVisible(form->Handle()))
+            continue;
+        if (animEffects_.SkinChanging.Active)
+            skinner->FadeToNewLook(animEffects_.SkinChanging.Time);
+        SendMessageA(form->Handle(), WM_SETREDRAW, TRUE, 0);
+        skinner->RebuildFrame();
+        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
+    }
+}
+
+void TsSkinManager::BroadcastSkinLoaded(bool repaint)
+{
+    if (IsLoading())
+        return;
+    if (repaint)
+        FreezeSkinnedForms();
+    model_.SkinData().Active = false;
+    {
+        TsEngineFlag broadcast(SkinEngine().NewSkinBroadcast);
+        Distribute(scSkinLoaded);
+    }
+    model_.SkinData().Active = true;
+    if (IsDefault())
+        InstallSkinHook();
+    if (repaint)
+        BroadcastRepaint();
+}
+
+void TsSkinManager::BroadcastRepaint()
+{
+    Distribute(scStopFading);
+    if (!IsLoading())
+        FreezeSkinnedForms();
+    Distribute(scRepaint);
+    if (!IsLoading())
+        ThawSkinnedForms();
+}
+
+void TsSkinManager::BroadcastSkinRemoved()
+{
+    TsEngineFlag removing(SkinEngine().SkinRemoving);
+    if (IsDefault())
+        RemoveSkinHook();
+    model_.SkinData().Active = false;
+    Distribute(scSkinRemoved);
+    model_.Clear();
+}
+
+void TsSkinManager::ListSkins(std::vector<std::string>& list, int kind, std::string* firstName) const
+{
+    std::vector<std::string> names;
+    for (const TsStoredSkin& skin : internalSkins_)
+        names.push_back(skin.Name);
+    std::string dir = SkinPath();
+    WIN32_FIND_DATAA entry{};
+    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &entry);
+    std::vector<std::string> folders, packages;
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name.starts_with("."))
+                continue;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                if (FileExists(dir + "\\" + name + "\\Options.dat"))
+                    folders.push_back(name);
+            } else if (name.size() > 4 && name.compare(name.size() - 4, 4, ".qlk") == 0) {
+                packages.push_back(name.substr(0, name.find('.')));
+            }
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    if (kind == 0 || kind == 2)
+        names.insert(names.end(), folders.begin(), folders.end());
+    if (kind == 1 || kind == 2)
+        names.insert(names.end(), packages.begin(), packages.end());
+    if (firstName && !names.empty())
+        *firstName = names.front();
+    list.insert(list.end(), names.begin(), names.end());
+    std::sort(list.begin(), list.end());
 }

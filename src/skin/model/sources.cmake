@@ -2,9 +2,11 @@
 # colours, patterns and the loaded skin.
 target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/acSkinPack.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ControlKinds.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinColors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinIni.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinLocation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinMasks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinSections.cpp

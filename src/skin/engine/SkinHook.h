@@ -1,0 +1,20 @@
+#pragma once
+// The user-interface thread's WH_CBT hook, installed by the default skin
+// manager when it first announces a skin and removed with the skin. Form
+// skinning and dialog skinning register what they do with new windows here.
+
+#include <windows.h>
+
+#include <functional>
+
+struct TsSkinHookHandlers {
+    std::function<void(HWND)> Activate;  // a window is about to be activated
+    std::function<void(HWND)> Destroy;   // a window is about to be destroyed
+};
+
+// The one set of handlers of the process; empty members do nothing.
+TsSkinHookHandlers& SkinHookHandlers();
+
+void InstallSkinHook();
+void RemoveSkinHook();
+bool SkinHookInstalled();
