@@ -108,7 +108,8 @@ void TAboutBox::ReadFormData()
         CommentsMouseMove(s, sh, x, y);
     };
 
-    sBitBtn1 = CreateControl<TBitBtn>(this, this, "sBitBtn1", 108, 214, 75, 33);
+    sBitBtn1 = CreateControl<TsBitBtn>(this, this, "sBitBtn1", 108, 214, 75, 33);
+    sBitBtn1->SkinData().SetSkinSection("BUTTON");
     sBitBtn1->SetKind(TBitBtnKind::bkOK);
     sBitBtn1->SetTabOrder(1);
 

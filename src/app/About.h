@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "controls/sBitBtn.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Form.h"
 #include "toolkit/Image.h"
@@ -25,7 +26,7 @@ public:
     TPanel* Panel1 = nullptr;
     TLabel* Copyright = nullptr;
     TLabel* Comments = nullptr;
-    TBitBtn* sBitBtn1 = nullptr;
+    TsBitBtn* sBitBtn1 = nullptr;
     TImage* Image1 = nullptr;
     TLabel* sLabelFX1 = nullptr;
     TLabel* sLabel1 = nullptr;

@@ -5,6 +5,7 @@
 
 #include "controls/PvxButton.h"
 #include "controls/PvxLabel.h"
+#include "controls/sBitBtn.h"
 #include "fileservices/Browse4Folder.h"
 #include "fileservices/PvxFileCtrl.h"
 #include "skin/engine/sSkinManager.h"
@@ -42,10 +43,10 @@ public:
     TPvxButton* PvxButton3 = nullptr;
     TPvxButton* PvxButton4 = nullptr;
     TsSkinManager* sSkinManager1 = nullptr;
-    TBitBtn* sBitBtn1 = nullptr;
-    TBitBtn* sBitBtn2 = nullptr;
-    TBitBtn* sBitBtn3 = nullptr;
-    TBitBtn* sBitBtn4 = nullptr;
+    TsBitBtn* sBitBtn1 = nullptr;
+    TsBitBtn* sBitBtn2 = nullptr;
+    TsBitBtn* sBitBtn3 = nullptr;
+    TsBitBtn* sBitBtn4 = nullptr;
     TBrowse4Folder* Folder1 = nullptr;
 
     void PvxButton1Click(TComponent* sender);

@@ -131,22 +131,26 @@ void TForm1::ReadFormData()
     sSkinManager1->InternalSkins().push_back(std::move(opus));
     sSkinManager1->SetSkinName(InternalSkinName);
 
-    sBitBtn1 = CreateControl<TBitBtn>(this, this, "sBitBtn1", 376, 48, 99, 25);
+    sBitBtn1 = CreateControl<TsBitBtn>(this, this, "sBitBtn1", 376, 48, 99, 25);
+    sBitBtn1->SkinData().SetSkinSection("BUTTON");
     sBitBtn1->SetCaption("Delete File 1");
     sBitBtn1->SetTabOrder(8);
     sBitBtn1->OnClick = [this](TComponent* s) { sBitBtn1Click(s); };
 
-    sBitBtn2 = CreateControl<TBitBtn>(this, this, "sBitBtn2", 271, 48, 99, 25);
+    sBitBtn2 = CreateControl<TsBitBtn>(this, this, "sBitBtn2", 271, 48, 99, 25);
+    sBitBtn2->SkinData().SetSkinSection("BUTTON");
     sBitBtn2->SetCaption("Move File 1");
     sBitBtn2->SetTabOrder(9);
     sBitBtn2->OnClick = [this](TComponent* s) { sBitBtn2Click(s); };
 
-    sBitBtn3 = CreateControl<TBitBtn>(this, this, "sBitBtn3", 376, 104, 99, 25);
+    sBitBtn3 = CreateControl<TsBitBtn>(this, this, "sBitBtn3", 376, 104, 99, 25);
+    sBitBtn3->SkinData().SetSkinSection("BUTTON");
     sBitBtn3->SetCaption("Delete File 2");
     sBitBtn3->SetTabOrder(10);
     sBitBtn3->OnClick = [this](TComponent* s) { sBitBtn3Click(s); };
 
-    sBitBtn4 = CreateControl<TBitBtn>(this, this, "sBitBtn4", 271, 104, 99, 25);
+    sBitBtn4 = CreateControl<TsBitBtn>(this, this, "sBitBtn4", 271, 104, 99, 25);
+    sBitBtn4->SkinData().SetSkinSection("BUTTON");
     sBitBtn4->SetCaption("Move File 2");
     sBitBtn4->SetTabOrder(11);
     sBitBtn4->OnClick = [this](TComponent* s) { sBitBtn4Click(s); };

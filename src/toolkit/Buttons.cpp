@@ -81,7 +81,7 @@ void TBitBtn::SetKind(TBitBtnKind kind)
         SetCaption("OK");
         SetModalResult(mrOk);
         SetDefault(true);
-        if (glyph_->LoadFromResourceName(GetModuleHandleA(nullptr), "PVX_BBOK"))
+        if (glyph_->LoadFromResourceName(GetModuleHandleA(nullptr), "BBOK"))
             SetNumGlyphs(2);
         break;
     case TBitBtnKind::bkCancel:

@@ -146,3 +146,19 @@ TEST_F(AboutBoxTest, ClickingTheLinkOrThePictureOpensTheAddressAndTheBoxStays)
 }
 
 }  // namespace
+
+using AboutBoxModalTest = MainWindowTest;
+
+TEST_F(AboutBoxModalTest, TheOkButtonIsHotWhileTheBoxIsOpenAndEnterClosesItWithOk)
+{
+    int stateWhileOpen = -1;
+    WhenVisible answer(AboutBox->Handle(), [&] {
+        PumpMessages();
+        stateWhileOpen = AboutBox->sBitBtn1->StateIndex();
+        PressKey(AboutBox->sBitBtn1->Handle(), VK_RETURN);
+    });
+    EXPECT_EQ(AboutBox->ShowModal(), mrOk);
+    EXPECT_TRUE(answer.Done());
+    EXPECT_EQ(stateWhileOpen, kStateHot) << "the default button shows the hot look";
+    EXPECT_TRUE(AboutBox->sBitBtn1->SkinData().IsSkinned());
+}

@@ -1,5 +1,6 @@
 # Portable tests of the glyph button's and the bevel label's arithmetic.
 target_sources(pvx_core_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/sBitBtnLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PvxButtonLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PvxButtonFrameTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PvxGlyphImagesTest.cpp
@@ -13,6 +14,10 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/PvxGlyphCacheTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxLabelTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxMainWindowControlsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkinnedTestForm.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sBitBtnTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin/engine/SkinTestFiles.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin/model/SkinTestPackages.cpp
   )
 endif()
 if(NOT WIN32)

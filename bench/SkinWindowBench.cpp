@@ -1,0 +1,108 @@
+// Speed of the skin engine on the real main window under Wine: the whole
+// window repainted with every skinned control, one skinned button's cache
+// preparation, and one fade frame (blend and copy to the window).
+// Usage: pvx_skin_window_bench [ROUNDS]; prints medians in microseconds.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/About.h"
+#include "app/StartUp.h"
+#include "app/frmMain.h"
+#include "gfx/Merge.h"
+#include "skin/engine/SkinCommands.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+double Microseconds(const std::function<void()>& work)
+{
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    work();
+    QueryPerformanceCounter(&end);
+    return 1e6 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
+double Median(int rounds, const std::function<void()>& work)
+{
+    std::vector<double> us;
+    for (int i = 0; i < rounds; ++i)
+        us.push_back(Microseconds(work));
+    std::sort(us.begin(), us.end());
+    return us[us.size() / 2];
+}
+
+struct Result {
+    std::string name;
+    double median;
+    double target;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 201;
+    InitializeModules();
+    TApplication application;
+    CreateApplicationForms(application);
+    Form1->Show();
+    application.ProcessMessages();
+    HWND window = Form1->Handle();
+    TsBitBtn* button = Form1->sBitBtn1;
+
+    std::vector<Result> results;
+    results.push_back({"main window repaint, all children", Median(rounds, [&] {
+                           RedrawWindow(window, nullptr, nullptr,
+                                        RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                       }), 5000});
+    results.push_back({"button 99x25 cache preparation", Median(rounds, [&] {
+                           SendSkinCommand(button, scMakeCache);
+                       }), 200});
+    TBitmap start, frame;
+    start.Assign(button->SkinData().CacheBitmap()->Pixels24());
+    int weight = 0;
+    results.push_back({"button fade frame (blend and copy)", Median(rounds, [&] {
+                           frame.Assign(start.Pixels24());
+                           MergeBitmaps(frame.Pixels24(), button->SkinData().CacheBitmap()->Pixels24(),
+                                        weight = (weight + 13) & 255);
+                           HDC dc = GetDC(button->Handle());
+                           frame.DrawTo(dc, 0, 0);
+                           ReleaseDC(button->Handle(), dc);
+                       }), 100});
+
+    if (std::getenv("PVX_BENCH_DETAIL")) {
+        for (TControl* c : Form1->Controls()) {
+            auto* w = dynamic_cast<TWinControl*>(c);
+            if (!w)
+                continue;
+            double us = Median(21, [&] {
+                RedrawWindow(w->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            });
+            std::printf("  %-12s %9.1f us\n", w->Name().c_str(), us);
+        }
+        double self = Median(21, [&] {
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        });
+        std::printf("  form alone   %9.1f us\n", self);
+    }
+    bool met = true;
+    for (const Result& r : results) {
+        bool ok = r.median < r.target;
+        met = met && ok;
+        std::printf("%-40s median %9.1f us  (target under %.0f us)%s\n", r.name.c_str(), r.median, r.target,
+                    ok ? "" : "  MISSED");
+    }
+    delete AboutBox;
+    delete Form1;
+    FinalizeModules();
+    return met ? 0 : 1;
+}

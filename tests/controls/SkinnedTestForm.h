@@ -1,0 +1,31 @@
+#pragma once
+// A form for the skinned controls' tests: its own skin manager carrying the
+// internal skin (or a package given by the test) and an edit that takes the
+// focus first.
+
+#include <cstdint>
+#include <vector>
+
+#include "skin/engine/sSkinManager.h"
+#include "toolkit/Edits.h"
+#include "toolkit/Form.h"
+
+class TSkinnedTestForm : public TForm {
+public:
+    // An empty package: the internal skin as the program carries it.
+    TSkinnedTestForm(TComponent* owner, std::vector<uint8_t> package = {});
+    const char* ClassName() const override { return "TSkinnedTestForm"; }
+    TsSkinManager* manager = nullptr;
+    TEdit* edit = nullptr;
+
+protected:
+    void ReadFormData() override;
+    // Adds the test's controls after the manager and the edit.
+    virtual void AddControls() {}
+
+private:
+    std::vector<uint8_t> package_;
+};
+
+// The internal skin's package with one key of a section changed.
+std::vector<uint8_t> SkinPackageWith(const char* section, const char* key, const char* value);

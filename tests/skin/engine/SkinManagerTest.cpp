@@ -1,0 +1,203 @@
+// The skin manager: where it finds a skin, what it announces, and how a
+// skin it cannot read leaves the program unskinned.
+
+#include <gtest/gtest.h>
+
+#include "app/MainWindowFixture.h"
+#include "controls/PvxControlTestSupport.h"
+#include "controls/sBitBtn.h"
+#include "skin/engine/SkinTestFiles.h"
+#include "skin/engine/sSkinManager.h"
+#include "skin/model/SkinTestPackages.h"
+#include "support/WinTestHelpers.h"
+#include "toolkit/FormData.h"
+
+namespace {
+
+constexpr const char* kInternalName = "Opus (internal)";
+constexpr int32_t kOpusEditColor = 16777215;
+
+// A form with its own skin manager and one skinned push button.
+class TManagerTestForm : public TForm {
+public:
+    TManagerTestForm(TComponent* owner, std::string directory, bool withInternalSkin)
+        : TForm(owner), directory_(std::move(directory)), withInternalSkin_(withInternalSkin)
+    {
+    }
+    const char* ClassName() const override { return "TManagerTestForm"; }
+    TsSkinManager* manager = nullptr;
+    TsBitBtn* button = nullptr;
+
+protected:
+    void ReadFormData() override
+    {
+        SetBounds(100, 100, 300, 200);
+        manager = new TsSkinManager(this);
+        if (withInternalSkin_) {
+            TsStoredSkin opus;
+            opus.Name = kInternalName;
+            opus.Data = EmbeddedSkinPackage();
+            manager->InternalSkins().push_back(std::move(opus));
+        }
+        manager->SetSkinDirectory(directory_);
+        manager->SetSkinName(kInternalName);
+        button = CreateControl<TsBitBtn>(this, this, "button", 20, 20, 99, 25);
+        button->SkinData().SetSkinSection("BUTTON");
+        button->SetCaption("Button");
+    }
+
+private:
+    std::string directory_;
+    bool withInternalSkin_;
+};
+
+class SkinManagerTest : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        delete form;
+        PumpMessages();
+    }
+
+    TManagerTestForm& Open(const std::string& directory, bool withInternalSkin = true)
+    {
+        form = new TManagerTestForm(Application, directory, withInternalSkin);
+        form->Create();
+        form->Show();
+        PumpMessages();
+        return *form;
+    }
+
+    int32_t LoadedEditColor() const
+    {
+        const TsSkinModel& model = form->manager->Model();
+        return model.Sections()[std::size_t(model.GetSectionIndex("EDIT"))].Color;
+    }
+
+    bool ButtonIsShaped() const
+    {
+        UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+        return GetWindowRgn(form->button->Handle(), region.Get()) != ERROR;
+    }
+
+    TManagerTestForm* form = nullptr;
+    TempDir dir;
+};
+
+// Runs a test with the process's current folder set to folder.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::string& folder)
+    {
+        GetCurrentDirectoryA(MAX_PATH, saved_);
+        SetCurrentDirectoryA(folder.c_str());
+    }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+    ~CurrentFolder() { SetCurrentDirectoryA(saved_); }
+
+private:
+    char saved_[MAX_PATH] = {};
+};
+
+}  // namespace
+
+TEST_F(SkinManagerTest, SkinInfoReadsTheSkinsVersionOrNA)
+{
+    TManagerTestForm& f = Open(dir.PathOf("none"));
+    EXPECT_EQ(f.manager->SkinInfo(), "5.41");
+    EXPECT_EQ(f.manager->Version(), "5.65");
+    EXPECT_TRUE(ButtonIsShaped());
+    f.manager->SetActive(false);
+    EXPECT_EQ(f.manager->SkinInfo(), "N/A");
+    EXPECT_FALSE(f.manager->Model().IsLoaded());
+    EXPECT_FALSE(f.button->SkinData().IsSkinned());
+    EXPECT_FALSE(ButtonIsShaped()) << "the button is a plain rectangle again";
+    f.manager->SetActive(true);
+    EXPECT_EQ(f.manager->SkinInfo(), "5.41");
+    PumpMessages();
+    EXPECT_TRUE(f.button->SkinData().IsSkinned());
+}
+
+TEST_F(SkinManagerTest, APackageOfTheSkinsNameInTheSkinDirectoryWinsOverTheInternalSkin)
+{
+    CreateDirectoryA(dir.PathOf("Skins").c_str(), nullptr);
+    WriteBytes(dir.PathOf("Skins\\Opus (internal).qlk"), SkinPackageWithEditColor(0x123456));
+    CurrentFolder current(dir.Path());
+    Open("Skins");  // relative to the current folder
+    EXPECT_EQ(LoadedEditColor(), 0x123456);
+    EXPECT_TRUE(form->manager->Model().LoadedFromPackage());
+    EXPECT_EQ(form->manager->SkinName(), kInternalName);
+}
+
+TEST_F(SkinManagerTest, ASkinFolderIsUsedWhenThereIsNoPackage)
+{
+    WriteSkinFolder(dir.PathOf("Opus (internal)"), 0x654321);
+    Open(dir.Path());
+    EXPECT_EQ(LoadedEditColor(), 0x654321);
+    EXPECT_FALSE(form->manager->Model().LoadedFromPackage());
+    EXPECT_EQ(form->manager->Model().SkinData().SkinPath, dir.PathOf("Opus (internal)") + "\\");
+    std::vector<std::string> names;
+    std::string first;
+    form->manager->ListSkins(names, 2, &first);
+    EXPECT_EQ(names, (std::vector<std::string>{kInternalName, kInternalName}));
+    EXPECT_EQ(first, kInternalName);
+}
+
+TEST_F(SkinManagerTest, AnUnknownSkinNameFallsBackToTheFirstInternalSkin)
+{
+    TManagerTestForm& f = Open(dir.Path());
+    f.manager->SetSkinName("No such skin");
+    EXPECT_EQ(f.manager->SkinName(), kInternalName);
+    EXPECT_EQ(LoadedEditColor(), kOpusEditColor);
+    EXPECT_TRUE(f.manager->Active());
+}
+
+TEST_F(SkinManagerTest, WithoutAnyInternalSkinEveryControlPaintsUnskinned)
+{
+    TManagerTestForm& f = Open(dir.Path(), false);
+    EXPECT_FALSE(f.manager->Active());
+    EXPECT_EQ(f.manager->SkinInfo(), "N/A");
+    EXPECT_FALSE(f.button->SkinData().IsSkinned());
+    EXPECT_FALSE(ButtonIsShaped());
+    Image24 face = GrabClient(f.button->Handle());
+    EXPECT_EQ(face.At(1, 1), SysPixel(COLOR_BTNHIGHLIGHT)) << "the plain button's raised edge";
+}
+
+TEST_F(SkinManagerTest, APackageTheReaderRejectsLeavesTheSkinUnloaded)
+{
+    std::vector<uint8_t> broken = SkinPackageWithEditColor(0x123456);
+    broken.resize(broken.size() / 2);
+    WriteBytes(dir.PathOf("Opus (internal).qlk"), broken);
+    TManagerTestForm& f = Open(dir.Path());
+    EXPECT_FALSE(f.manager->Active());
+    EXPECT_FALSE(f.manager->Model().IsLoaded());
+    EXPECT_FALSE(f.manager->LoadError().empty());
+    EXPECT_FALSE(f.button->SkinData().IsSkinned());
+    EXPECT_FALSE(ButtonIsShaped());
+}
+
+using SkinManagerOnMainWindow = MainWindowTest;
+
+TEST_F(SkinManagerOnMainWindow, ChangingTheHueRepaintsEverySkinnedControlInTheShiftedColours)
+{
+    std::vector<Image24> before;
+    TsBitBtn* buttons[] = {form->sBitBtn1, form->sBitBtn2, form->sBitBtn3, form->sBitBtn4};
+    for (TsBitBtn* b : buttons)
+        before.push_back(GrabClient(b->Handle()));
+    form->sSkinManager1->SetHueOffset(120);
+    PumpMessages();
+    for (int i = 0; i < 4; ++i) {
+        Image24 after = GrabClientAsIs(buttons[i]->Handle());
+        View24 cache = buttons[i]->SkinData().CacheBitmap()->Pixels24();
+        int changed = 0, matching = 0;
+        for (int y = 0; y < after.Height(); ++y)
+            for (int x = 0; x < after.Width(); ++x) {
+                changed += after.At(x, y) != before[std::size_t(i)].At(x, y);
+                matching += after.At(x, y) == cache.At(x, y);
+            }
+        EXPECT_GT(changed, 50) << "button " << i << " shows the shifted border";
+        EXPECT_EQ(matching, after.Width() * after.Height()) << "button " << i << " shows its new look";
+    }
+    form->sSkinManager1->SetHueOffset(0);
+}

@@ -1,0 +1,11 @@
+if(WIN32)
+  # The skin engine at run time: the manager and the control binding, on
+  # real forms under Wine.
+  pvx_win_test_group(skin_engine ui
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin/model/SkinTestPackages.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/controls/PvxControlTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkinTestFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CommonDataTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkinManagerTest.cpp
+  )
+endif()
