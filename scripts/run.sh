@@ -5,11 +5,16 @@
 #   scripts/run.sh --screenshot FILE.png  open it, write a picture of it, close it
 #   scripts/run.sh --screenshot FILE.png --compare A B
 #                                         the same after comparing files A and B
+#   scripts/run.sh --screenshot-about FILE.png
+#                                         a picture of the About box
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shot=""
 compare=()
-if [ "${1:-}" = "--screenshot" ]; then
+if [ "${1:-}" = "--screenshot-about" ]; then
+  shot=$(realpath -m "${2:?usage: run.sh --screenshot-about FILE.png}")
+  compare=(--about)
+elif [ "${1:-}" = "--screenshot" ]; then
   shot=$(realpath -m "${2:?usage: run.sh --screenshot FILE.png [--compare A B]}")
   if [ "${3:-}" = "--compare" ]; then
     compare=(--compare "Z:$(realpath -m "${4:?}")" "Z:$(realpath -m "${5:?}")")

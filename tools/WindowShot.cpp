@@ -1,16 +1,16 @@
 // Waits for a visible top-level window with the given caption, lets it finish
 // painting, and writes what the screen shows of it (frame included) to a 24-bit
 // BMP file. With --compare it first types two paths into the window's first
-// two edits and presses its "Compare" button, as a user would; with --close it
-// closes the window afterwards.
+// two edits and presses its "Compare" button, as a user would; with --about it
+// presses "About..." and shoots the box that opens instead (closing it after);
+// with --close it closes the window afterwards.
 //
-//   WindowShot.exe "<caption>" <output.bmp> [--compare <path1> <path2>] [--close]
+//   WindowShot.exe "<caption>" <output.bmp> [--compare <path1> <path2>] [--about] [--close]
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
-#include <vector>
 #include <vector>
 
 namespace {
@@ -63,6 +63,7 @@ bool WriteBmp(const char* path, HDC source, int x, int y, int width, int height)
 struct ChildSearch {
     std::vector<HWND> edits;
     HWND compare = nullptr;
+    HWND about = nullptr;
 };
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM data)
@@ -75,7 +76,49 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM data)
         search->edits.push_back(child);
     if (std::strcmp(text, "Compare") == 0)
         search->compare = child;
+    if (std::strcmp(text, "About...") == 0)
+        search->about = child;
     return TRUE;
+}
+
+struct OtherWindowSearch {
+    HWND main;
+    DWORD process;
+    const char* caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindOtherWindow(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<OtherWindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    if (window != search->main && process == search->process && IsWindowVisible(window) &&
+        std::strcmp(text, search->caption) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Presses "About..." and waits for the box: another visible window of the
+// program with the main window's caption.
+HWND OpenAbout(HWND window, const char* caption)
+{
+    ChildSearch search;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&search));
+    if (!search.about)
+        return nullptr;
+    PostMessageA(search.about, BM_CLICK, 0, 0);
+    OtherWindowSearch other{window, 0, caption};
+    GetWindowThreadProcessId(window, &other.process);
+    for (int tries = 0; tries < 200 && !other.found; ++tries) {
+        Sleep(50);  // the box opens in the other process's modal loop; nothing to wait on here
+        EnumWindows(FindOtherWindow, reinterpret_cast<LPARAM>(&other));
+    }
+    return other.found;
 }
 
 bool RunCompare(HWND window, const char* path1, const char* path2)
@@ -105,9 +148,12 @@ int main(int argc, char** argv)
     }
     SetForegroundWindow(window);
     bool close = false;
+    bool about = false;
     for (int i = 3; i < argc; ++i) {
         if (std::strcmp(argv[i], "--close") == 0) {
             close = true;
+        } else if (std::strcmp(argv[i], "--about") == 0) {
+            about = true;
         } else if (std::strcmp(argv[i], "--compare") == 0 && i + 2 < argc) {
             if (!RunCompare(window, argv[i + 1], argv[i + 2])) {
                 std::fprintf(stderr, "WindowShot: no edits or Compare button\n");
@@ -115,6 +161,11 @@ int main(int argc, char** argv)
             }
             i += 2;
         }
+    }
+    HWND main = window;
+    if (about && !(window = OpenAbout(main, argv[1]))) {
+        std::fprintf(stderr, "WindowShot: the About box did not open\n");
+        return 1;
     }
     // Round trips through the window's thread: it has handled what was queued.
     DWORD_PTR ignored = 0;
@@ -127,7 +178,12 @@ int main(int argc, char** argv)
     HDC screen = GetDC(nullptr);
     bool ok = WriteBmp(argv[2], screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
     ReleaseDC(nullptr, screen);
-    if (close)
+    if (about)
         PostMessageA(window, WM_CLOSE, 0, 0);
+    if (close) {
+        for (int i = 0; about && i < 100 && IsWindowVisible(window); ++i)
+            Sleep(50);  // the box closes in the other process
+        PostMessageA(main, WM_CLOSE, 0, 0);
+    }
     return ok ? 0 : 1;
 }

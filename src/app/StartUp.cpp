@@ -6,6 +6,7 @@
 
 #include "app/About.h"
 #include "app/frmMain.h"
+#include "skin/forms/RunTimeProviders.h"
 #include "skin/gdi/SystemColorTable.h"
 #include "toolkit/Application.h"
 
@@ -13,6 +14,7 @@ void InitializeModules()
 {
     OleInitialize(nullptr);
     InstallSystemColorTable();
+    InstallRunTimeProviders();
 }
 
 void FinalizeModules()

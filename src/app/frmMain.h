@@ -9,6 +9,7 @@
 #include "fileservices/Browse4Folder.h"
 #include "fileservices/PvxFileCtrl.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Edits.h"
 #include "toolkit/Form.h"
@@ -43,6 +44,7 @@ public:
     TPvxButton* PvxButton3 = nullptr;
     TPvxButton* PvxButton4 = nullptr;
     TsSkinManager* sSkinManager1 = nullptr;
+    TsSkinProvider* sSkinProvider1 = nullptr;
     TsBitBtn* sBitBtn1 = nullptr;
     TsBitBtn* sBitBtn2 = nullptr;
     TsBitBtn* sBitBtn3 = nullptr;

@@ -175,7 +175,7 @@ void TCustomForm::Show()
     if (!visible_)
         ApplyPosition();
     visible_ = true;
-    ShowWindow(Handle(), SW_SHOWNORMAL);
+    Perform(CM_SHOWINGCHANGED, TRUE);
     SetForegroundWindow(Handle());
     FocusFirstControl();
     if (OnShow)
@@ -186,7 +186,7 @@ void TCustomForm::Hide()
 {
     visible_ = false;
     if (HandleAllocated())
-        ShowWindow(Handle(), SW_HIDE);
+        Perform(CM_SHOWINGCHANGED, FALSE);
 }
 
 void TCustomForm::Close()
@@ -255,6 +255,12 @@ bool TCustomForm::HandleDialogKey(WPARAM key)
 void TCustomForm::WndProc(TMessage& m)
 {
     switch (m.Msg) {
+    case CM_SHOWINGCHANGED:
+        // Showing and hiding go through WindowProc, so a skin provider can
+        // prepare the window before it appears.
+        ShowWindow(Handle(), m.WParam ? SW_SHOWNORMAL : SW_HIDE);
+        m.Result = 0;
+        return;
     case WM_CLOSE:
         Close();
         m.Result = 0;
