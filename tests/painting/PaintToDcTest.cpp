@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "gfx/SharedTestData.h"
+#include "gfx/TestData.h"
 #include "skin/HoleRegion.h"
 #include "skin/SkinItem.h"
 #include "skin/SkinItemToDC.h"

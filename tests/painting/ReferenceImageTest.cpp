@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/BmpDecoder.h"
-#include "gfx/SharedTestData.h"
+#include "gfx/TestData.h"
 #include "painting/PaintTestImages.h"
 #include "painting/PaintTestSkin.h"
 #include "painting/SkinParts.h"
