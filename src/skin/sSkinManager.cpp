@@ -1,5 +1,7 @@
 #include "skin/sSkinManager.h"
 
+#include <new>
+
 #include "core/Exceptions.h"
 
 TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner) {}
@@ -37,11 +39,15 @@ void TsSkinManager::LoadSkin()
     for (const TsStoredSkin& skin : internalSkins_) {
         if (skin.Name != skinName_)
             continue;
+        // A skin that cannot be read, for whatever reason, leaves the program
+        // unskinned, never stopped: a skin from disk is untrusted input.
         try {
             model_.LoadFromStoredSkin(skin);
-        } catch (const Exception& e) {
-            // A skin that cannot be read leaves the program unskinned, never stopped.
-            loadError_ = e.Message();
+        } catch (const std::bad_alloc&) {
+            loadError_ = EOutOfMemory().Message();
+            model_.Clear();
+        } catch (const std::exception& e) {
+            loadError_ = e.what();
             model_.Clear();
         }
         return;

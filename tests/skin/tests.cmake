@@ -20,5 +20,6 @@ if(WIN32)
   pvx_win_test_group(skin
     ${CMAKE_CURRENT_LIST_DIR}/SkinTestPackages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WicJpegDecoderTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkinManagerTest.cpp
   )
 endif()
