@@ -85,5 +85,11 @@ private:
 extern TForm1* Form1;
 
 // A path names an existing file: the system returns attributes for it and
-// they do not include the directory attribute.
+// they do not include the directory attribute. A path with a name the system
+// cannot address as written does not (HasUnreachableName).
 bool FileExists(const std::string& path);
+
+// Whether a name of the path (other than "." and "..") ends in a dot or a
+// space. The system drops those when it opens a path, so "report.txt." opens
+// "report.txt": such a path names another file than the one the user chose.
+bool HasUnreachableName(const std::string& path);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/Application.h"
+#include "toolkit/TaskWindows.h"
 
 TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner)
 {
@@ -208,15 +209,18 @@ TModalResult TCustomForm::ShowModal()
         ReleaseCapture();
     HWND previousActive = GetActiveWindow();
     HandleNeeded();
-    std::vector<HWND> disabled = Application ? Application->DisableTaskWindows(Handle()) : std::vector<HWND>{};
-    modal_ = true;
-    modalResult_ = mrNone;
-    Show();
-    while (modalResult_ == mrNone && Application && !Application->Terminated())
-        Application->HandleMessage();
-    TModalResult result = modalResult_;
-    if (Application)
-        Application->EnableTaskWindows(disabled);
+    TModalResult result = mrNone;
+    // The other windows are enabled again before this one hides, so that one
+    // of them can take the activation.
+    {
+        TTaskWindowsDisabled inert(Handle());
+        modal_ = true;
+        modalResult_ = mrNone;
+        Show();
+        while (modalResult_ == mrNone && Application && !Application->Terminated())
+            Application->HandleMessage();
+        result = modalResult_;
+    }
     Hide();
     modal_ = false;
     if (previousActive && IsWindow(previousActive))
