@@ -77,16 +77,26 @@ Rgb24 SysPixel(int index)
     return ToRgb24(GetSysColor(index));
 }
 
-Rect BoundsOf(const Image24& image, Rgb24 colour, const Rect& within)
+namespace {
+
+template <class Pred>
+Rect BoundsWhere(const Image24& image, const Rect& within, Pred marked)
 {
     Rect area = within.Intersected({0, 0, image.Width(), image.Height()});
     Rect r{area.right, area.bottom, area.left, area.top};
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            if (image.At(x, y) == colour)
+            if (marked(x, y))
                 r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
                      std::max(r.bottom, y + 1)};
     return r.IsEmpty() ? Rect{} : r;
+}
+
+}  // namespace
+
+Rect BoundsOf(const Image24& image, Rgb24 colour, const Rect& within)
+{
+    return BoundsWhere(image, within, [&](int x, int y) { return image.At(x, y) == colour; });
 }
 
 Rect BoundsOf(const Image24& image, Rgb24 colour)
@@ -96,14 +106,14 @@ Rect BoundsOf(const Image24& image, Rgb24 colour)
 
 Rect BoundsOfAllBut(const Image24& image, Rgb24 background, const Rect& within)
 {
-    Rect area = within.Intersected({0, 0, image.Width(), image.Height()});
-    Rect r{area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (image.At(x, y) != background)
-                r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
-                     std::max(r.bottom, y + 1)};
-    return r.IsEmpty() ? Rect{} : r;
+    return BoundsWhere(image, within, [&](int x, int y) { return image.At(x, y) != background; });
+}
+
+Rect BoundsOfChanges(const Image24& before, const Image24& after, const Rect& within)
+{
+    if (before.Width() != after.Width() || before.Height() != after.Height())
+        return {0, 0, after.Width(), after.Height()};
+    return BoundsWhere(after, within, [&](int x, int y) { return before.At(x, y) != after.At(x, y); });
 }
 
 int CountOf(const Image24& image, Rgb24 colour, const Rect& within)
