@@ -6,6 +6,7 @@
 #include "app/Crc32.h"
 #include "app/FileCompare.h"
 #include "fileservices/ShellServices.h"
+#include "toolkit/SysUtils.h"
 
 std::string CurrentPath1;
 std::string CurrentPath2;
@@ -20,7 +21,7 @@ constexpr const char* FilesDifferent = "Files are Not Identical (By File Size an
 
 bool FileExists(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = FileAttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

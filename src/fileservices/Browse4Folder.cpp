@@ -40,6 +40,18 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id)
     return result;
 }
 
+// The folder's file-system path, wide and of any length: the single-byte
+// call has room for 260 bytes, which a UTF-8 path reaches at 87 characters
+// in some scripts. Empty for a virtual folder.
+std::wstring FileSystemPath(PCIDLIST_ABSOLUTE items)
+{
+    std::wstring path(32768, L'\0');
+    if (!SHGetPathFromIDListEx(items, path.data(), DWORD(path.size()), GPFIDL_DEFAULT))
+        return {};
+    path.resize(std::char_traits<wchar_t>::length(path.c_str()));
+    return path;
+}
+
 std::wstring WithBackslash(std::wstring folder)
 {
     if (!folder.empty() && folder.back() != L'\\')
@@ -48,26 +60,6 @@ std::wstring WithBackslash(std::wstring folder)
 }
 
 }  // namespace
-
-std::string ToSystemCodePage(const std::wstring& text)
-{
-    if (text.empty())
-        return {};
-    int size = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(std::size_t(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), out.data(), size, nullptr, nullptr);
-    return out;
-}
-
-std::wstring FromSystemCodePage(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    int size = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring out(std::size_t(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), out.data(), size);
-    return out;
-}
 
 std::wstring WinPathFolder(TWinPaths place)
 {
@@ -136,9 +128,8 @@ bool TBrowse4Folder::Execute()
             selectedDir_.clear();
             return false;
         }
-        bool hasPath = SHGetPathFromIDListA(chosen.items, buffer);
-        selectedDir_ = hasPath ? FromSystemCodePage(buffer) : std::wstring();
-        return hasPath && buffer[0] != '\0';
+        selectedDir_ = FileSystemPath(chosen.items);
+        return !selectedDir_.empty();
     } catch (...) {
         return false;
     }
