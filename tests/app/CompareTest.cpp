@@ -53,6 +53,30 @@ TEST_F(CompareTest, EqualSizesDifferingInTheLastByteAreNotIdentical)
     EXPECT_EQ(CurrentPath2, b);
 }
 
+TEST_F(CompareTest, FilesPastFourGibibytesDifferingOnlyInTheirLastByte)
+{
+    // Sparse files: all but their last page are holes that read as zeros.
+    const std::uint64_t size = (std::uint64_t(1) << 32) + 4096 + 7;
+    const std::string a = dir.WriteSparseFile("a.bin", size, "last byte: 1");
+    const std::string b = dir.WriteSparseFile("b.bin", size, "last byte: 2");
+    ASSERT_FALSE(a.empty() || b.empty());
+    Compare(a, b);
+    EXPECT_EQ(Status(), NotIdentical);
+    EXPECT_EQ(form->Memo1->Lines()[3], "File Size: " + std::to_string(size) + " Bytes");
+}
+
+TEST_F(CompareTest, SizesOneByteApartAtTheFourGibibyteBoundary)
+{
+    const std::uint64_t size = std::uint64_t(1) << 32;
+    const std::string a = dir.WriteSparseFile("a.bin", size, "end");
+    const std::string b = dir.WriteSparseFile("b.bin", size - 1, "end");
+    ASSERT_FALSE(a.empty() || b.empty());
+    Compare(a, b);
+    EXPECT_EQ(Status(), NotIdentical);
+    Compare(b, a);
+    EXPECT_EQ(Status(), NotIdentical);
+}
+
 TEST_F(CompareTest, DifferentSizesAreNotIdentical)
 {
     Compare(dir.WriteFile("a.bin", "abc"), dir.WriteFile("b.bin", "abcd"));
