@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "fileservices/ShellServices.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -50,6 +51,23 @@ std::wstring FileSystemPath(PCIDLIST_ABSOLUTE items)
         return {};
     path.resize(std::char_traits<wchar_t>::length(path.c_str()));
     return path;
+}
+
+// Wine's dialog finds the folder to preselect by matching the items of its
+// tree byte for byte against the parsed path, access times included. Parsing
+// the path reads each folder on it, and on a disk mounted with relatime (the
+// Linux default) the first read after a change moves a folder's access time:
+// the parent read after its item was parsed then no longer matches, and the
+// dialog opens without the folder (measured under Wine 8: a folder made just
+// before failed on the first showing every time, never once its path had
+// been parsed). Parsing it once beforehand lets those times settle.
+void SettleFolderTimesUnderWine(const std::wstring& folder)
+{
+    if (folder.empty() || !RunningUnderWine())
+        return;
+    PIDLIST_ABSOLUTE items = nullptr;
+    if (SUCCEEDED(SHParseDisplayName(folder.c_str(), nullptr, &items, 0, nullptr)))
+        CoTaskMemFree(items);
 }
 
 std::wstring WithBackslash(std::wstring folder)
@@ -113,6 +131,7 @@ bool TBrowse4Folder::Execute()
 {
     try {
         BrowseInitialDir = ToSystemCodePage(initialDir_);
+        SettleFolderTimesUnderWine(initialDir_);
         char buffer[MAX_PATH + 1] = {};
         BROWSEINFOA request{};
         // Owned by the active window of the program, so that it stays above it.
