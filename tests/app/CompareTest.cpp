@@ -107,7 +107,7 @@ TEST_F(CompareTest, TheSamePathTwiceIsIdentical)
 
 TEST_F(CompareTest, AFileLockedForWritingEndsTheCommandWithTheErrorBox)
 {
-    std::string a = dir.WriteFile("locked.bin", "abc");
+    std::string a = dir.WriteFile("施錠中.bin", "abc");  // named in Japanese
     std::string b = dir.WriteFile("b.bin", "xyz");
     Compare(b, b);
     ASSERT_EQ(Status(), Identical);
@@ -129,6 +129,9 @@ TEST_F(CompareTest, AFileLockedForWritingEndsTheCommandWithTheErrorBox)
     EXPECT_EQ(text.rfind("Cannot open file \"" + a + "\". ", 0), 0u) << text;
     EXPECT_GT(text.size(), ("Cannot open file \"" + a + "\". ").size() + 1) << "the system's reason is missing";
     EXPECT_EQ(text.back(), '.');
+    ASSERT_EQ(answer.Result().wideTexts.size(), 1u);
+    EXPECT_EQ(answer.Result().wideTexts[0].rfind(L"Cannot open file \"" + FromSystemCodePage(a) + L"\". ", 0), 0u)
+        << "the name as the box holds it";
     EXPECT_EQ(Status(), Identical) << "the status line keeps its text after an error";
     EXPECT_EQ(CurrentPath1, a);
 
