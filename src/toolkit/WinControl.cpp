@@ -17,11 +17,6 @@ constexpr const char* ControlProperty = "PvxControl";
 thread_local TWinControl* creatingControl = nullptr;
 
 // Window procedures of the standard classes we superclass, by our class name.
-// Every window of the toolkit is a wide (Unicode) window, run by a wide message
-// loop: a character typed in any script then reaches an edit whole, where a
-// single-byte window receives "?" for it (measured under Wine 8 with UTF-8 as
-// the code page). The single-byte text calls made on these windows convert
-// through the system code page.
 std::map<std::string, WNDPROC>& BaseProcedures()
 {
     static std::map<std::string, WNDPROC> procedures;
@@ -117,6 +112,11 @@ void TWinControl::CreateParams(TCreateParams& p)
         p.WndParent = Parent()->Handle();
 }
 
+// Every window of the toolkit is a wide (Unicode) window, run by a wide message
+// loop: a character typed in any script then reaches an edit whole, where a
+// single-byte window receives "?" for it (measured under Wine 8 with UTF-8 as
+// the code page). The single-byte text calls made on these windows convert
+// through the system code page.
 void TWinControl::CreateWnd()
 {
     TCreateParams p;

@@ -388,6 +388,12 @@ TEST_F(PvxLabelTest, AcceleratorGivesTheFocusControlTheFocus)
     EXPECT_NE(GetFocus(), edit->Handle());
     EXPECT_EQ(label->Perform(CM_DIALOGCHAR, 'n'), 1);
     EXPECT_EQ(GetFocus(), edit->Handle());
+    // Characters come in UTF-16: one whose low byte is "N" is another letter.
+    SetFocus(form->edit->Handle());
+    EXPECT_EQ(label->Perform(CM_DIALOGCHAR, L'\u014E'), 0);  // Ŏ
+    label->SetCaption("&Ωμέγα:");
+    EXPECT_EQ(label->Perform(CM_DIALOGCHAR, L'\u03C9'), 1);  // ω
+    EXPECT_EQ(GetFocus(), edit->Handle());
     delete edit;
     EXPECT_EQ(label->FocusControl(), nullptr) << "a freed control is forgotten";
 }
