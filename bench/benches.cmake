@@ -4,9 +4,16 @@ target_link_libraries(pvx_crc32_bench PRIVATE pvx_core)
 pvx_strict(pvx_crc32_bench)
 
 if(WIN32)
-  add_executable(pvx_compare_bench ${CMAKE_CURRENT_LIST_DIR}/FileCompareBench.cpp)
-  target_link_libraries(pvx_compare_bench PRIVATE pvx_ui)
-  pvx_strict(pvx_compare_bench)
+  add_executable(pvx_filecrc32_bench ${CMAKE_CURRENT_LIST_DIR}/FileCrc32Bench.cpp)
+  target_link_libraries(pvx_filecrc32_bench PRIVATE pvx_ui)
+  pvx_strict(pvx_filecrc32_bench)
+  # The Compare command through the real main window; the program's resources
+  # give it the program's manifest (code page, common controls) and pictures.
+  add_executable(pvx_compare_window_bench ${CMAKE_CURRENT_LIST_DIR}/CompareWindowBench.cpp
+    ${CMAKE_SOURCE_DIR}/assets/parivex.rc)
+  target_link_libraries(pvx_compare_window_bench PRIVATE pvx_ui psapi)
+  target_include_directories(pvx_compare_window_bench PRIVATE ${PVX_PROGRAM_VERSION_DIR})
+  pvx_strict(pvx_compare_window_bench)
 endif()
 
 # The internal skin, from its package bytes to a ready model (native only):
