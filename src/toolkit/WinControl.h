@@ -46,6 +46,9 @@ public:
 
     // The windowless child under a client point, topmost first.
     TControl* ControlAtPos(Point p, bool allowDisabled) const;
+    // Paints the windowless children into dc (the client area's DC), in
+    // z-order, each with the origin moved to it and clipped to it.
+    void PaintControls(HDC dc);
 
     void SetBounds(int left, int top, int width, int height) override;
     Rect ClientRect() const override;
@@ -78,7 +81,6 @@ protected:
     void RecreateWnd();
     // Paints the client area (background already erased), before the windowless children.
     virtual void PaintWindow(HDC dc);
-    void PaintControls(HDC dc);
     bool IsStandardClass() const { return standardClass_; }
 
 private:
