@@ -12,16 +12,6 @@ namespace {
 
 constexpr int A = 17;  // arrow length (the system's scroll-bar arrow)
 
-TsScrollInfo Info(int min, int max, unsigned page, int pos)
-{
-    TsScrollInfo i;
-    i.Min = min;
-    i.Max = max;
-    i.Page = page;
-    i.Pos = pos;
-    return i;
-}
-
 // A vertical bar 17 wide from y = 0 to y = length.
 TsBarSpan Bar(int length, int start = 0)
 {
@@ -37,29 +27,29 @@ Rect VBar(int length, int top = 0)
 
 TEST(ThumbMetrics, AZeroPageGivesAThumbAsLongAsAnArrow)
 {
-    TsThumb t = ThumbMetrics(Info(0, 99, 0, 0), Bar(200), A);
+    TsThumb t = ThumbMetrics(TsScrollInfo{0, 99, 0, 0}, Bar(200), A);
     EXPECT_EQ(t.Length, A);
     EXPECT_EQ(t.Start, A);
     // The offset then moves over the track less one arrow: 166 - 17 = 149 over 100 positions.
-    EXPECT_EQ(ThumbMetrics(Info(0, 99, 0, 99), Bar(200), A).Start, A + 149);
-    EXPECT_EQ(ThumbMetrics(Info(0, 99, 0, 50), Bar(200), A).Start, A + 75);  // 50 x 149 / 99 = 75.25
+    EXPECT_EQ(ThumbMetrics(TsScrollInfo{0, 99, 0, 99}, Bar(200), A).Start, A + 149);
+    EXPECT_EQ(ThumbMetrics(TsScrollInfo{0, 99, 0, 50}, Bar(200), A).Start, A + 75);  // 50 x 149 / 99 = 75.25
 }
 
 TEST(ThumbMetrics, ThePageShareOfTheTrackPlacedByThePosition)
 {
     // 300 lines, 10 per page, in a 119-pixel bar: track 85, thumb 85 x 10 / 300 = 2.8 -> the minimum 10.
-    TsThumb small = ThumbMetrics(Info(0, 299, 10, 0), Bar(119), A);
+    TsThumb small = ThumbMetrics(TsScrollInfo{0, 299, 10, 0}, Bar(119), A);
     EXPECT_EQ(small.Length, kMinThumb);
     EXPECT_EQ(small.Start, A);
     // Position 145 of 290 scrollable over the free 75 pixels: 145 x 75 / 290 = 37.5 -> 38.
-    EXPECT_EQ(ThumbMetrics(Info(0, 299, 10, 145), Bar(119), A).Start, A + 38);
-    EXPECT_EQ(ThumbMetrics(Info(0, 299, 10, 290), Bar(119), A).Start, A + 75) << "the last page: track's end";
+    EXPECT_EQ(ThumbMetrics(TsScrollInfo{0, 299, 10, 145}, Bar(119), A).Start, A + 38);
+    EXPECT_EQ(ThumbMetrics(TsScrollInfo{0, 299, 10, 290}, Bar(119), A).Start, A + 75) << "the last page: track's end";
     // A page of a quarter of the range gives a quarter of the track.
-    TsThumb quarter = ThumbMetrics(Info(0, 399, 100, 0), Bar(234), A);
+    TsThumb quarter = ThumbMetrics(TsScrollInfo{0, 399, 100, 0}, Bar(234), A);
     EXPECT_EQ(quarter.Length, 50);
-    EXPECT_EQ(ThumbMetrics(Info(0, 399, 100, 300), Bar(234), A).Start, A + 150);
+    EXPECT_EQ(ThumbMetrics(TsScrollInfo{0, 399, 100, 300}, Bar(234), A).Start, A + 150);
     // The bar's own start counts.
-    EXPECT_EQ(ThumbMetrics(Info(0, 399, 100, 300), Bar(234, 1000), A).Start, 1000 + A + 150);
+    EXPECT_EQ(ThumbMetrics(TsScrollInfo{0, 399, 100, 300}, Bar(234, 1000), A).Start, 1000 + A + 150);
 }
 
 TEST(ThumbMetrics, NeverShorterThanTenPixelsWithAPage)
@@ -67,31 +57,31 @@ TEST(ThumbMetrics, NeverShorterThanTenPixelsWithAPage)
     for (int length = 2 * A + 10; length < 400; length += 7)
         for (int max : {1, 9, 100, 10000, 1000000})
             for (unsigned page : {1u, 2u, 10u, 100u})
-                EXPECT_GE(ThumbMetrics(Info(0, max, page, max / 2), Bar(length), A).Length, kMinThumb)
+                EXPECT_GE(ThumbMetrics(TsScrollInfo{0, max, page, max / 2}, Bar(length), A).Length, kMinThumb)
                     << length << " " << max << " " << page;
 }
 
 TEST(ThumbMetrics, ARangeBeyond0x7FFFFFFEGivesNoThumbAtOffsetZero)
 {
-    TsThumb huge = ThumbMetrics(Info(INT_MIN, INT_MAX, 100, 0), Bar(200), A);
+    TsThumb huge = ThumbMetrics(TsScrollInfo{INT_MIN, INT_MAX, 100, 0}, Bar(200), A);
     EXPECT_EQ(huge.Length, 0);
     EXPECT_EQ(huge.Start, A);
-    TsThumb backwards = ThumbMetrics(Info(10, 5, 2, 7), Bar(200), A);  // nMax < nMin is a huge unsigned span
+    TsThumb backwards = ThumbMetrics(TsScrollInfo{10, 5, 2, 7}, Bar(200), A);  // nMax < nMin is a huge unsigned span
     EXPECT_EQ(backwards.Length, 0);
     EXPECT_EQ(backwards.Start, A);
-    EXPECT_EQ(ThumbMetrics(Info(10, 5, 0, 7), Bar(200), A).Length, A) << "page 0 still gives an arrow's length";
+    EXPECT_EQ(ThumbMetrics(TsScrollInfo{10, 5, 0, 7}, Bar(200), A).Length, A) << "page 0 still gives an arrow's length";
     // 0x7FFFFFFE itself is still a range.
-    EXPECT_GT(ThumbMetrics(Info(0, 0x7FFFFFFE, 0x40000000, 0), Bar(200), A).Length, 0);
+    EXPECT_GT(ThumbMetrics(TsScrollInfo{0, 0x7FFFFFFE, 0x40000000, 0}, Bar(200), A).Length, 0);
 }
 
 TEST(ThumbMetrics, AZeroDivisorIsAbsorbedByTheClamping)
 {
     // span 9 with a page of 10: the divisor 9 - 10 + 1 is 0, MulDiv gives -1, clamped to 0.
-    TsThumb t = ThumbMetrics(Info(0, 9, 10, 5), Bar(200), A);
+    TsThumb t = ThumbMetrics(TsScrollInfo{0, 9, 10, 5}, Bar(200), A);
     EXPECT_EQ(t.Start, A);
     EXPECT_EQ(t.Length, 166);
     // A page beyond the range makes the divisor negative: still inside the track.
-    EXPECT_EQ(ThumbMetrics(Info(0, 9, 50, 5), Bar(200), A).Start, A);
+    EXPECT_EQ(ThumbMetrics(TsScrollInfo{0, 9, 50, 5}, Bar(200), A).Start, A);
 }
 
 TEST(ThumbMetrics, TheThumbStaysInsideTheTrackForEveryPosition)
@@ -99,7 +89,7 @@ TEST(ThumbMetrics, TheThumbStaysInsideTheTrackForEveryPosition)
     for (int length : {40, 60, 119, 446})
         for (unsigned page : {0u, 1u, 7u, 30u})
             for (int pos = -5; pos < 110; ++pos) {
-                TsThumb t = ThumbMetrics(Info(0, 99, page, pos), Bar(length), A);
+                TsThumb t = ThumbMetrics(TsScrollInfo{0, 99, page, pos}, Bar(length), A);
                 int track = length - 2 * A;
                 if (t.Length > track)
                     continue;
@@ -110,7 +100,7 @@ TEST(ThumbMetrics, TheThumbStaysInsideTheTrackForEveryPosition)
 
 TEST(PartAt, ArrowsThumbAndTrackInOrderAlongTheBar)
 {
-    TsScrollInfo info = Info(0, 399, 100, 100);  // thumb 50 long at A + 50 in a 234 bar
+    TsScrollInfo info = TsScrollInfo{0, 399, 100, 100};  // thumb 50 long at A + 50 in a 234 bar
     Rect bar = VBar(234, 10);
     auto part = [&](int y) { return PartAt(info, bar, kBarVertical, {8, y}, A); };
     EXPECT_EQ(part(10), kPartFirstArrow);
@@ -132,7 +122,7 @@ TEST(PartAt, ArrowsThumbAndTrackInOrderAlongTheBar)
 TEST(PartAt, EveryPixelOfALongBarBelongsToOnePartInOrder)
 {
     for (int pos : {0, 37, 150, 300}) {
-        TsScrollInfo info = Info(0, 399, 100, pos);
+        TsScrollInfo info = TsScrollInfo{0, 399, 100, pos};
         Rect bar{5, 0, 305, A};  // horizontal
         std::vector<TsBarPart> seen;
         for (int x = 5; x < 305; ++x) {
@@ -158,7 +148,7 @@ TEST(PartAt, EveryPixelOfALongBarBelongsToOnePartInOrder)
 
 TEST(PartAt, ABarShorterThanTwoArrowsIsSplitAtTheMiddle)
 {
-    TsScrollInfo info = Info(0, 99, 10, 0);
+    TsScrollInfo info = TsScrollInfo{0, 99, 10, 0};
     Rect bar = VBar(25);  // 2A = 34 > 25: each arrow gets 12
     EXPECT_EQ(PartAt(info, bar, kBarVertical, {3, 0}, A), kPartFirstArrow);
     EXPECT_EQ(PartAt(info, bar, kBarVertical, {3, 11}, A), kPartFirstArrow);
@@ -172,18 +162,18 @@ TEST(PartAt, ABarShorterThanTwoArrowsIsSplitAtTheMiddle)
 
 TEST(PartAt, AThumbThatFillsTheTrackLeavesOnlyTheArrows)
 {
-    TsScrollInfo info = Info(0, 9, 10, 0);  // everything in one page
+    TsScrollInfo info = TsScrollInfo{0, 9, 10, 0};  // everything in one page
     Rect bar = VBar(100);
     EXPECT_EQ(PartAt(info, bar, kBarVertical, {3, 50}, A), kPartNone);
     EXPECT_EQ(PartAt(info, bar, kBarVertical, {3, 5}, A), kPartFirstArrow);
     EXPECT_EQ(PartAt(info, bar, kBarVertical, {3, 95}, A), kPartSecondArrow);
     // A bar with room for exactly the minimum thumb has no track either.
-    EXPECT_EQ(PartAt(Info(0, 1000, 1, 500), VBar(2 * A + kMinThumb), kBarVertical, {3, A + 2}, A), kPartNone);
+    EXPECT_EQ(PartAt(TsScrollInfo{0, 1000, 1, 500}, VBar(2 * A + kMinThumb), kBarVertical, {3, A + 2}, A), kPartNone);
 }
 
 TEST(PartAt, AHugeRangeHasOnlyTheTrackAfterTheEmptyThumb)
 {
-    TsScrollInfo info = Info(INT_MIN, INT_MAX, 5, 0);
+    TsScrollInfo info = TsScrollInfo{INT_MIN, INT_MAX, 5, 0};
     Rect bar = VBar(100);
     EXPECT_EQ(PartAt(info, bar, kBarVertical, {3, A}, A), kPartTrackAfter);
     EXPECT_EQ(PartAt(info, bar, kBarVertical, {3, 99 - A}, A), kPartTrackAfter);
@@ -296,7 +286,7 @@ TEST(GripCorner, OnlyInTheBottomRightOfATopLevelParentsClientArea)
 
 TEST(ThumbDrag, TheThumbFollowsThePointerInsideTheTrack)
 {
-    TsScrollInfo info = Info(0, 399, 100, 100);  // thumb 50 at 17 + 50 in a 234 bar
+    TsScrollInfo info = TsScrollInfo{0, 399, 100, 100};  // thumb 50 at 17 + 50 in a 234 bar
     Rect bar = VBar(234, 100);
     TsThumbDrag drag = BeginThumbDrag(info, bar, kBarVertical, {5, 100 + A + 60}, A);
     EXPECT_EQ(drag.TrackStart, 100 + A);
@@ -315,11 +305,11 @@ TEST(ThumbDrag, TheThumbFollowsThePointerInsideTheTrack)
 
 TEST(ThumbDrag, AnEmptyRangeGivesThePixelOffsetAndAFullTrackTheMinimum)
 {
-    TsScrollInfo empty = Info(5, 5, 0, 5);
+    TsScrollInfo empty = TsScrollInfo{5, 5, 0, 5};
     TsThumbDrag drag = BeginThumbDrag(empty, VBar(100), kBarVertical, {3, 20}, A);
     EXPECT_EQ(DraggedValue(drag, empty, A + 7), 7);
     // A divisor of 0 (the thumb fills the track): MulDiv's -1 on top of nMin.
-    TsScrollInfo full = Info(10, 20, 11, 10);
+    TsScrollInfo full = TsScrollInfo{10, 20, 11, 10};
     TsThumbDrag filled = BeginThumbDrag(full, VBar(100), kBarVertical, {3, 20}, A);
     ASSERT_EQ(filled.TrackEnd - filled.TrackStart - filled.ThumbSize, 0);
     EXPECT_EQ(DraggedValue(filled, full, A), 9);

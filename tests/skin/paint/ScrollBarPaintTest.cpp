@@ -47,16 +47,6 @@ Image24 PaintVertical(const TsBarPlan& plan, int length, const TsBgSource& behin
     return bar;
 }
 
-TsScrollInfo Info(int min, int max, unsigned page, int pos)
-{
-    TsScrollInfo i;
-    i.Min = min;
-    i.Max = max;
-    i.Page = page;
-    i.Pos = pos;
-    return i;
-}
-
 }  // namespace
 
 TEST(BarStates, PressedArrowsAndTrackHalvesShowState2HoveredArrowsAndThumbState1)
@@ -73,7 +63,7 @@ TEST(BarStates, PressedArrowsAndTrackHalvesShowState2HoveredArrowsAndThumbState1
 TEST(PlanBar, TheTracksMeetUnderTheThumbsCentre)
 {
     // Track 24, thumb max(2, 10) = 10 at offset 45 x 14 / 90 = 7.
-    TsBarPlan plan = PlanBar(Info(0, 99, 10, 45), 30, 3, 3, {}, true);
+    TsBarPlan plan = PlanBar(TsScrollInfo{0, 99, 10, 45}, 30, 3, 3, {}, true);
     EXPECT_TRUE(plan.ShowThumb);
     EXPECT_EQ(plan.ThumbStart, 10);
     EXPECT_EQ(plan.ThumbLength, 10);
@@ -84,18 +74,18 @@ TEST(PlanBar, TheTracksMeetUnderTheThumbsCentre)
 
 TEST(PlanBar, NoThumbWhenDisabledEmptyOrLongerThanTheTrack)
 {
-    EXPECT_FALSE(PlanBar(Info(0, 99, 10, 0), 30, 3, 3, {}, false).ShowThumb) << "disabled";
-    EXPECT_FALSE(PlanBar(Info(-2147483647 - 1, 2147483647, 10, 0), 30, 3, 3, {}, true).ShowThumb) << "length 0";
+    EXPECT_FALSE(PlanBar(TsScrollInfo{0, 99, 10, 0}, 30, 3, 3, {}, false).ShowThumb) << "disabled";
+    EXPECT_FALSE(PlanBar(TsScrollInfo{-2147483647 - 1, 2147483647, 10, 0}, 30, 3, 3, {}, true).ShowThumb) << "length 0";
     // Nominal max(10 x 24 / 9, 10) = 27 is longer than the 24-pixel track.
-    EXPECT_FALSE(PlanBar(Info(0, 9, 10, 0), 30, 3, 3, {}, true).ShowThumb);
+    EXPECT_FALSE(PlanBar(TsScrollInfo{0, 9, 10, 0}, 30, 3, 3, {}, true).ShowThumb);
     // Longer painted arrows leave a shorter track for the nominal length: max(10 x 14 / 20, 10) = 10 <= 14.
-    EXPECT_TRUE(PlanBar(Info(0, 20, 10, 0), 30, 8, 3, {}, true).ShowThumb);
-    EXPECT_FALSE(PlanBar(Info(0, 20, 10, 0), 30, 11, 3, {}, true).ShowThumb) << "nominal 10 > track 8";
+    EXPECT_TRUE(PlanBar(TsScrollInfo{0, 20, 10, 0}, 30, 8, 3, {}, true).ShowThumb);
+    EXPECT_FALSE(PlanBar(TsScrollInfo{0, 20, 10, 0}, 30, 11, 3, {}, true).ShowThumb) << "nominal 10 > track 8";
 }
 
 TEST(PlanBar, ABarShorterThanTwoArrowsIsTwoHalvesWithoutAThumb)
 {
-    TsBarPlan plan = PlanBar(Info(0, 99, 10, 45), 9, 5, 5, BarStatesOf(kPartTrackAfter, kPartTrackAfter), true);
+    TsBarPlan plan = PlanBar(TsScrollInfo{0, 99, 10, 45}, 9, 5, 5, BarStatesOf(kPartTrackAfter, kPartTrackAfter), true);
     EXPECT_FALSE(plan.ShowThumb);
     EXPECT_EQ(plan.Split, 4);
     EXPECT_EQ(plan.FirstButtonEnd, 4);
@@ -107,7 +97,7 @@ TEST(PlanBar, ABarShorterThanTwoArrowsIsTwoHalvesWithoutAThumb)
 
 TEST(PaintScrollBar, ArrowsThumbAndTheTwoTrackHalves)
 {
-    TsBarPlan plan = PlanBar(Info(0, 99, 10, 45), 30, 3, 3, {}, true);
+    TsBarPlan plan = PlanBar(TsScrollInfo{0, 99, 10, 45}, 30, 3, 3, {}, true);
     // Arrows 0..2 and 27..29 (the first with its blue glyph in the middle),
     // red from 3 to the split at 15 under the thumb at 10..19, then green.
     Image24 bar = PaintVertical(plan, 30);
@@ -117,9 +107,9 @@ TEST(PaintScrollBar, ArrowsThumbAndTheTwoTrackHalves)
 
 TEST(PaintScrollBar, HotAndPressedPartsShowTheirStates)
 {
-    TsBarPlan hot = PlanBar(Info(0, 99, 10, 45), 30, 3, 3, BarStatesOf(kPartThumb, kPartNone), true);
+    TsBarPlan hot = PlanBar(TsScrollInfo{0, 99, 10, 45}, 30, 3, 3, BarStatesOf(kPartThumb, kPartNone), true);
     EXPECT_EQ(Column(PaintVertical(hot, 30)), "BUBRRRRRRRYYYYYYYYYYGGGGGGGBBB");
-    TsBarPlan held = PlanBar(Info(0, 99, 10, 45), 30, 3, 3, BarStatesOf(kPartSecondArrow, kPartTrackAfter), true);
+    TsBarPlan held = PlanBar(TsScrollInfo{0, 99, 10, 45}, 30, 3, 3, BarStatesOf(kPartSecondArrow, kPartTrackAfter), true);
     EXPECT_EQ(Column(PaintVertical(held, 30)), "BUBRRRRRRRUUUUUUUUUUYYYYYYYWWW");
 }
 
@@ -132,7 +122,7 @@ TEST(PaintScrollBar, ADraggedThumbIsPressedAndSplitsTheTrackAtItsCentre)
 
 TEST(PaintScrollBar, ADisabledBarIsBlendedWithWhatLiesBehindIt)
 {
-    TsBarPlan plan = PlanBar(Info(0, 99, 10, 45), 30, 3, 3, {}, false);
+    TsBarPlan plan = PlanBar(TsScrollInfo{0, 99, 10, 45}, 30, 3, 3, {}, false);
     ASSERT_FALSE(plan.ShowThumb);
     // Over a colour the vertical bar is tinted 60 % towards SCROLLBAR1H's colour (black here).
     Image24 tinted = PaintVertical(plan, 30);
@@ -173,6 +163,6 @@ TEST(ScrollBarSkin, UnresolvedWithoutAModel)
     EXPECT_FALSE(TsScrollBarSkin::Resolve(nullptr, kBarVertical).IsValid());
     EXPECT_TRUE(TsScrollBarSkin::Resolve(&OpusSkin(), kBarVertical).IsValid());
     Image24 untouched = Solid(3, 10, RGB(25, 25, 25));
-    PaintScrollBar(untouched.View(), kBarVertical, {}, PlanBar(Info(0, 9, 1, 0), 10, 3, 3, {}, true), {});
+    PaintScrollBar(untouched.View(), kBarVertical, {}, PlanBar(TsScrollInfo{0, 9, 1, 0}, 10, 3, 3, {}, true), {});
     EXPECT_EQ(untouched.At(1, 5), RGB(25, 25, 25));
 }
