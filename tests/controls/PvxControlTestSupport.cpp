@@ -16,17 +16,15 @@ void TPvxTestForm::ReadFormData()
     SetActiveControl(edit);
 }
 
-Image24 GrabClientAsIs(HWND window)
+namespace {
+
+// What dc shows of its w x h top-left area.
+Image24 GrabDc(HDC dc, int w, int h)
 {
-    RECT client{};
-    GetClientRect(window, &client);
-    int w = client.right;
-    int h = client.bottom;
     Image24 image(w, h);
     if (w <= 0 || h <= 0)
         return image;
-    WindowDc dc(window);
-    UniqueMemoryDc memory(CreateCompatibleDC(dc.Get()));
+    UniqueMemoryDc memory(CreateCompatibleDC(dc));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = w;
@@ -35,16 +33,36 @@ Image24 GrabClientAsIs(HWND window)
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     {
         SelectGuard select(memory.Get(), bitmap.Get());
-        BitBlt(memory.Get(), 0, 0, w, h, dc.Get(), 0, 0, SRCCOPY);
+        BitBlt(memory.Get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
     }
     GdiFlush();
     std::size_t stride = (std::size_t(w) * 3 + 3) & ~std::size_t(3);
     for (int y = 0; y < h; ++y)
         std::memcpy(&image.At(0, y), static_cast<uint8_t*>(bits) + stride * std::size_t(y),
                     std::size_t(w) * 3);
+    return image;
+}
+
+}  // namespace
+
+Image24 GrabClientAsIs(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    WindowDc dc(window);
+    return GrabDc(dc.Get(), client.right, client.bottom);
+}
+
+Image24 GrabWindowAsIs(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    HDC dc = GetWindowDC(window);
+    Image24 image = GrabDc(dc, r.right - r.left, r.bottom - r.top);
+    ReleaseDC(window, dc);
     return image;
 }
 

@@ -24,6 +24,8 @@ protected:
 Image24 GrabClient(HWND window);
 // The same without letting the window paint first.
 Image24 GrabClientAsIs(HWND window);
+// What the screen shows of the whole window, frame and scroll bars included.
+Image24 GrabWindowAsIs(HWND window);
 
 // A system colour as a pixel.
 Rgb24 SysPixel(int index);
