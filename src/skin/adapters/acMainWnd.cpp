@@ -76,6 +76,7 @@ LRESULT CALLBACK AdapterWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         return CallProcedure(old, window, msg, wParam, lParam);
     }
     TMessage m{msg, wParam, lParam, 0};
+    ++AdapterState().HandlerDepth;
     try {
         adapter->WndProc(m);
     } catch (...) {
@@ -83,6 +84,7 @@ LRESULT CALLBACK AdapterWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         if (Application)
             Application->HandleException(std::current_exception());
     }
+    --AdapterState().HandlerDepth;
     return m.Result;
 }
 
