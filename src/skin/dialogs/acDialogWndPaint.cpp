@@ -85,7 +85,7 @@ void TacDialogWnd::PaintCaptionText(const TsFrameGeometry& g)
         return;
     HDC dc = SkinData().CacheBitmap()->Canvas().Handle();
     std::wstring text = WideWindowTextOf(Window());
-    const UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+    const UINT format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | DT_NOCLIP;
     int textHeight = MeasureDialogText(dc, text.empty() ? L"W" : text, DialogCaptionFont(), format, r.Width()).height;
     r.top += (r.Height() - textHeight) / 2;
     r.bottom = r.top + textHeight;
