@@ -9,6 +9,7 @@
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/model/ControlKinds.h"
+#include "skin/paint/SkinItem.h"
 #include "toolkit/Application.h"
 #include "toolkit/WinControl.h"
 
@@ -260,6 +261,24 @@ void TacMainWnd::RefreshPosition()
     if (parentHandle_)
         ScreenToClient(parentHandle_, &topLeft);
     positionInParent_ = {int(topLeft.x), int(topLeft.y)};
+}
+
+TBitmap* TacMainWnd::CacheOfWindowSize()
+{
+    RefreshPosition();
+    if (windowSize_.width <= 0 || windowSize_.height <= 0)
+        return nullptr;
+    return &skinData_->CacheOfSize(windowSize_.width, windowSize_.height);
+}
+
+TBitmap* TacMainWnd::CacheOfSectionOnParent()
+{
+    TBitmap* cache = CacheOfWindowSize();
+    if (!cache)
+        return nullptr;
+    View24 pixels = cache->Pixels24();
+    PaintControlItem(TsPaintTarget(pixels, ParentBackground()), skinData_->Section(), pixels.Bounds(), 0, {});
+    return cache;
 }
 
 TsBgSource TacMainWnd::ParentBackground() const

@@ -100,6 +100,18 @@ Size MeasureDialogText(HDC dc, const std::wstring& text, HFONT font, UINT format
     return {int(r.right - r.left), int(r.bottom - r.top)};
 }
 
+void ExcludeVisibleChildren(HDC dc, HWND window)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child))
+            continue;
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+}
+
 HBRUSH TsSolidBrushes::Of(COLORREF color)
 {
     UniqueBrush& brush = brushes_[color];

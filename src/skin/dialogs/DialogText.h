@@ -1,7 +1,8 @@
 #pragma once
-// Text in the dialogs of the system, which are Unicode windows: their wide
-// text read and drawn in a skin section's colours, the system's message and
-// caption fonts, and the solid brushes a dialog answers colour requests with.
+// Text and drawing in the dialogs of the system, which are Unicode windows:
+// their wide text read and drawn in a skin section's colours, the system's
+// message and caption fonts, the children left out of a drawing, and the
+// solid brushes a dialog answers colour requests with.
 
 #include <windows.h>
 
@@ -26,6 +27,9 @@ void DrawDialogText(HDC dc, const std::wstring& text, HFONT font, const TsSectio
                     UINT format, Rect rect);
 // The text's size drawn with format in at most width pixels (DT_CALCRECT).
 Size MeasureDialogText(HDC dc, const std::wstring& text, HFONT font, UINT format, int width);
+
+// Leaves the visible child windows out of the DC's clip (window's client coordinates).
+void ExcludeVisibleChildren(HDC dc, HWND window);
 
 // One solid brush per colour, freed with the owner.
 class TsSolidBrushes {

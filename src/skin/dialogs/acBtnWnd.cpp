@@ -56,18 +56,16 @@ HFONT TacBtnWnd::Font() const
 void TacBtnWnd::PrepareCache()
 {
     TsCommonData& data = SkinData();
-    RefreshPosition();
-    Size size = WindowSize();
-    if (size.width <= 0 || size.height <= 0)
+    TBitmap* cache = CacheOfWindowSize();
+    if (!cache)
         return;
-    TBitmap& cache = data.CacheOfSize(size.width, size.height);
-    View24 pixels = cache.Pixels24();
+    View24 pixels = cache->Pixels24();
     int state = PaintState();
     TsBgSource behind = ParentBackground();
     PaintControlItem(TsPaintTarget(pixels, behind), data.Section(), pixels.Bounds(), state, {});
     if (const TsMaskData* border = data.Section().Border())
         RefillBorderCorners(pixels, *border, state, kRefillAllCorners, behind);
-    PaintFace(cache.Canvas().Handle(), pixels, state);
+    PaintFace(cache->Canvas().Handle(), pixels, state);
     if (!IsEnabled() && BlendsWhenDisabled())
         BlendDisabled(pixels);
     data.CacheInvalid = false;

@@ -1,6 +1,7 @@
 #include "skin/dialogs/acComboBoxWnd.h"
 
 #include "gfx/RectFill.h"
+#include "skin/dialogs/DialogText.h"
 #include "skin/engine/EngineState.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
@@ -67,14 +68,7 @@ void TacComboBoxWnd::Paint(TMessage& m)
         button = {int(info.rcButton.left), int(info.rcButton.top), int(info.rcButton.right), int(info.rcButton.bottom)};
     PaintSkinOver(cache.Pixels24(), button, ButtonState(info));
     SaveDcGuard saved(dc.Get());
-    for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(child))
-            continue;
-        RECT r{};
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
-        ExcludeClipRect(dc.Get(), r.left, r.top, r.right, r.bottom);
-    }
+    ExcludeVisibleChildren(dc.Get(), Window());
     BitBlt(dc.Get(), 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     m.Result = 0;
 }

@@ -106,19 +106,7 @@ void TacDialogWnd::ChooseButtonImages()
 
 void TacDialogWnd::UpdateSystemMenu()
 {
-    TsDialogFrameFacts d = Facts();
-    TsSystemMenuState s;
-    s.hadSystemMenu = style_ & WS_SYSMENU;
-    s.singleOrSizeable = frameKind_ == dfSingle || frameKind_ == dfSizeable;
-    s.sizeableStyle = frameKind_ != dfDialog && frameKind_ != dfNone && frameKind_ != dfToolWindow;
-    s.singleBorder = frameKind_ == dfSingle;
-    s.biMaximize = style_ & WS_MAXIMIZEBOX;
-    s.biMinimize = style_ & WS_MINIMIZEBOX;
-    s.minimized = d.minimized;
-    s.maximized = d.maximized;
-    s.maxVisible = s.biMaximize;
-    s.minVisible = s.biMinimize;
-    systemMenu_.UpdateItems(s);
+    systemMenu_.UpdateItems(SystemMenuStateOf(DialogFrameState(Facts()), Geometry()));
 }
 
 void TacDialogWnd::PopupSystemMenu(POINT at)

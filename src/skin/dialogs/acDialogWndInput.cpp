@@ -47,35 +47,21 @@ void TacDialogWnd::HitTest(TMessage& m)
 
 void TacDialogWnd::SetHotHitCode(int code)
 {
-    if (code == hotHitCode_)
-        return;
-    int old = CaptionButtonOfHit(hotHitCode_);
-    hotHitCode_ = code;
-    DialogState().DialogButtonPressed = false;
-    if (old >= 0) {
-        slots_[std::size_t(old)].State = 0;
-        RepaintButton(TsCaptionButton(old));
-    }
-    if (int now = CaptionButtonOfHit(code); now >= 0) {
-        slots_[std::size_t(now)].State = 1;
-        RepaintButton(TsCaptionButton(now));
-    }
+    if (ChangeHotButton(slots_, hotHitCode_, code, [this](TsCaptionButton b) { RepaintButton(b); }))
+        DialogState().DialogButtonPressed = false;
 }
 
 void TacDialogWnd::PressButton(int code)
 {
-    int button = CaptionButtonOfHit(code);
-    if (button < 0)
-        return;
-    if (button == cbMaximize) {
+    if (CaptionButtonOfHit(code) == cbMaximize) {
         TsCaptionButtonRules rules = ButtonRules();
-        if (!(rules.maxEnabled || (IsZoomed(Window()) && rules.restoreEnabled)))
+        if (!(rules.maxEnabled || (IsZoomed(Window()) && rules.restoreEnabled))) {
+            SetHotHitCode(0);
             return;
+        }
     }
-    SetHotHitCode(code);
-    slots_[std::size_t(button)].State = 2;
-    DialogState().DialogButtonPressed = true;
-    RepaintButton(TsCaptionButton(button));
+    ShowButtonPressed(slots_, hotHitCode_, code, [this](TsCaptionButton b) { RepaintButton(b); });
+    DialogState().DialogButtonPressed = CaptionButtonOfHit(code) >= 0;
 }
 
 void TacDialogWnd::NcLButtonDown(TMessage& m)

@@ -31,12 +31,10 @@ void TacDialogWnd::PaintWholeWindow()
 {
     TsCommonData& data = SkinData();
     regionStale_ = true;
-    RefreshPosition();
-    Size size = WindowSize();
-    if (size.width <= 0 || size.height <= 0)
+    TBitmap* cache = CacheOfWindowSize();
+    if (!cache)
         return;
-    TBitmap& cache = data.CacheOfSize(size.width, size.height);
-    View24 pixels = cache.Pixels24();
+    View24 pixels = cache->Pixels24();
     const TsSectionRef& section = data.Section();
     if (section.IsValid()) {
         TsPaintTarget target(pixels, BgFromColor(ResolveSkinColor(section.Data().Color)));

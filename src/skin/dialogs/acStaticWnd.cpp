@@ -3,7 +3,6 @@
 #include "skin/dialogs/DialogText.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
-#include "skin/paint/SkinItem.h"
 #include "toolkit/Handles.h"
 
 TacStaticWnd::TacStaticWnd(HWND window, TsSkinManager* manager) : TacMainWnd(window, "CHECKBOX", manager, nullptr) {}
@@ -16,16 +15,11 @@ bool TacStaticWnd::LeftToSystem() const
 
 void TacStaticWnd::PrepareCache()
 {
-    TsCommonData& data = SkinData();
-    RefreshPosition();
-    Size size = WindowSize();
-    if (size.width <= 0 || size.height <= 0)
+    TBitmap* cache = CacheOfSectionOnParent();
+    if (!cache)
         return;
-    TBitmap& cache = data.CacheOfSize(size.width, size.height);
-    View24 pixels = cache.Pixels24();
-    PaintControlItem(TsPaintTarget(pixels, ParentBackground()), data.Section(), pixels.Bounds(), 0, {});
-    PaintContent(cache.Canvas().Handle(), size);
-    data.CacheInvalid = false;
+    PaintContent(cache->Canvas().Handle(), WindowSize());
+    SkinData().CacheInvalid = false;
 }
 
 void TacStaticWnd::PaintContent(HDC dc, Size size)

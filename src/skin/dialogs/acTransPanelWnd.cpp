@@ -1,12 +1,12 @@
 #include "skin/dialogs/acTransPanelWnd.h"
 
+#include "skin/dialogs/DialogText.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/model/SkinModel.h"
 #include "skin/paint/GlyphMask.h"
 #include "skin/paint/MaskFrames.h"
-#include "skin/paint/SkinItem.h"
 #include "toolkit/Handles.h"
 
 TacTransPanelWnd::TacTransPanelWnd(HWND window, const std::string& section, TsSkinManager* manager)
@@ -25,14 +25,8 @@ Point TacTransPanelWnd::ClientOrigin() const
 
 void TacTransPanelWnd::PrepareCache()
 {
-    TsCommonData& data = SkinData();
-    RefreshPosition();
-    Size size = WindowSize();
-    if (size.width <= 0 || size.height <= 0)
-        return;
-    View24 pixels = data.CacheOfSize(size.width, size.height).Pixels24();
-    PaintControlItem(TsPaintTarget(pixels, ParentBackground()), data.Section(), pixels.Bounds(), 0, {});
-    data.CacheInvalid = false;
+    if (CacheOfSectionOnParent())
+        SkinData().CacheInvalid = false;
 }
 
 void TacTransPanelWnd::EraseBackground(TMessage& m)
@@ -44,14 +38,7 @@ void TacTransPanelWnd::EraseBackground(TMessage& m)
     if (cache && !cache->Empty()) {
         SaveDcGuard saved(dc);
         // The children paint themselves; the panel only what lies between them.
-        for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (!IsWindowVisible(child))
-                continue;
-            RECT r{};
-            GetWindowRect(child, &r);
-            MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
-            ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
-        }
+        ExcludeVisibleChildren(dc, Window());
         Point client = ClientOrigin();
         BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas().Handle(), client.x, client.y, SRCCOPY);
     }

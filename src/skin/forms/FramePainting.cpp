@@ -69,6 +69,33 @@ void PaintTitleBand(View24 pixels, const TsSectionRef& title, const TsSectionRef
                    BgFromImage(pixels, 0, 0));
 }
 
+bool ChangeHotButton(TsCaptionSlots& slots, int& hotHitCode, int code, const TsButtonRepaint& repaint)
+{
+    if (code == hotHitCode)
+        return false;
+    int old = CaptionButtonOfHit(hotHitCode);
+    hotHitCode = code;
+    if (old >= 0) {
+        slots[std::size_t(old)].State = 0;
+        repaint(TsCaptionButton(old));
+    }
+    if (int now = CaptionButtonOfHit(code); now >= 0) {
+        slots[std::size_t(now)].State = 1;
+        repaint(TsCaptionButton(now));
+    }
+    return true;
+}
+
+void ShowButtonPressed(TsCaptionSlots& slots, int& hotHitCode, int code, const TsButtonRepaint& repaint)
+{
+    int button = CaptionButtonOfHit(code);
+    if (button < 0)
+        return;
+    ChangeHotButton(slots, hotHitCode, code, repaint);
+    slots[std::size_t(button)].State = 2;
+    repaint(TsCaptionButton(button));
+}
+
 void PlaceCaptionSlots(TsCaptionSlots& slots, const TsCaptionButtonLayout& layout)
 {
     for (std::size_t b = 0; b < slots.size(); ++b)

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,13 @@ TsCaptionImages MeasureCaptionImages(const TsSkinModel* model, const TsCaptionSl
 // caption buttons, the section's TITLEBAR image over the band's right end.
 void PaintTitleBand(View24 pixels, const TsSectionRef& title, const TsSectionRef& section, const Rect& band,
                     int state, int buttonsWidth, bool withButtons);
+// The caption button a hit code names becomes the hot one (0: none): the old
+// one is drawn normal again and the new one hot, each through repaint. False
+// when the hot button stays the same.
+using TsButtonRepaint = std::function<void(TsCaptionButton)>;
+bool ChangeHotButton(TsCaptionSlots& slots, int& hotHitCode, int code, const TsButtonRepaint& repaint);
+// The button of the hit code is drawn pressed (it becomes the hot one first).
+void ShowButtonPressed(TsCaptionSlots& slots, int& hotHitCode, int code, const TsButtonRepaint& repaint);
 // Places every shown slot and draws it (faded when dimmed or not enabled).
 void PlaceCaptionSlots(TsCaptionSlots& slots, const TsCaptionButtonLayout& layout);
 void DrawCaptionGlyph(View24 pixels, const TsSkinModel& model, int mask, const TsCaptionSlot& slot, bool faded);

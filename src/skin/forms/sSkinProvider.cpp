@@ -279,23 +279,8 @@ TsCaptionButtonRules TsSkinProvider::ButtonRules() const
 
 void TsSkinProvider::UpdateSystemMenu()
 {
-    if (!form_ || !form_->HandleAllocated())
-        return;
-    TsFormFrameState f = FrameState();
-    TsFrameGeometry g = Geometry();
-    TsSystemMenuState s;
-    s.hadSystemMenu = hadSystemMenu_;
-    s.mdiChild = f.mdiChild;
-    s.singleOrSizeable = f.style == TsFrameStyle::bsSingle || f.style == TsFrameStyle::bsSizeable;
-    s.sizeableStyle = s.singleOrSizeable || f.style == TsFrameStyle::bsSizeToolWin;
-    s.singleBorder = f.style == TsFrameStyle::bsSingle;
-    s.biMaximize = f.icons & fiMaximize;
-    s.biMinimize = f.icons & fiMinimize;
-    s.minimized = f.minimized;
-    s.maximized = f.maximized;
-    s.maxVisible = g.maxVisible;
-    s.minVisible = g.minVisible;
-    systemMenu_.UpdateItems(s);
+    if (form_ && form_->HandleAllocated())
+        systemMenu_.UpdateItems(SystemMenuStateOf(FrameState(), Geometry()));
 }
 
 void TsSkinProvider::PopupSystemMenu(POINT at)
