@@ -7,11 +7,19 @@
 #                                         the same after comparing files A and B
 #   scripts/run.sh --screenshot-about FILE.png
 #                                         a picture of the About box
+#   scripts/run.sh --screenshot-dialogs DIR
+#                                         pictures of the dialogs of the system
+#                                         (error box, folder picker, delete
+#                                         confirmation, open-file dialog) in DIR
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shot=""
+dialogs=""
 compare=()
-if [ "${1:-}" = "--screenshot-about" ]; then
+if [ "${1:-}" = "--screenshot-dialogs" ]; then
+  dialogs=$(realpath -m "${2:?usage: run.sh --screenshot-dialogs DIR}")
+  mkdir -p "$dialogs"
+elif [ "${1:-}" = "--screenshot-about" ]; then
   shot=$(realpath -m "${2:?usage: run.sh --screenshot-about FILE.png}")
   compare=(--about)
 elif [ "${1:-}" = "--screenshot" ]; then
@@ -26,6 +34,23 @@ cmake --build "$root/build/win" -j "$(nproc)" --target parivex WindowShot
 prefix="${PVX_WINEPREFIX:-$root/build/win/wineprefix}"
 exe="$root/build/win/src/parivex.exe"
 export WINEPREFIX=$prefix
+if [ -n "$dialogs" ]; then
+  rc=0
+  "$root/scripts/with-display.sh" bash -c '
+    root=$1 prefix=$2 exe=$3 dir=$4
+    "$root/scripts/wine-exec.sh" "$prefix" "$exe" &
+    app=$!
+    "$root/scripts/wine-exec.sh" "$prefix" "$root/build/win/tools/WindowShot.exe" "Parivex 1.1" "Z:$dir" --dialogs --close
+    rc=$?
+    wait $app || true
+    exit $rc' _ "$root" "$prefix" "$exe" "$dialogs" || rc=$?
+  for bmp in "$dialogs"/*.bmp; do
+    [ -e "$bmp" ] || continue
+    convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+    echo "run: wrote ${bmp%.bmp}.png"
+  done
+  exit $rc
+fi
 if [ -z "$shot" ]; then
   exec "$root/scripts/with-display.sh" "$root/scripts/wine-exec.sh" "$prefix" "$exe"
 fi

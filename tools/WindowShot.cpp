@@ -3,14 +3,21 @@
 // BMP file. With --compare it first types two paths into the window's first
 // two edits and presses its "Compare" button, as a user would; with --about it
 // presses "About..." and shoots the box that opens instead (closing it after);
-// with --close it closes the window afterwards.
+// with --close it closes the window afterwards. With --dialogs the output is
+// a folder, and the program's dialogs of the system are opened one after the
+// other as a user opens them (the error box of Compare on a locked file, the
+// folder picker of Move File 1, the delete confirmation of Delete File 1, and
+// the open-file dialog of the first edit's browse button when it has one),
+// each written to its own picture there and closed again.
 //
 //   WindowShot.exe "<caption>" <output.bmp> [--compare <path1> <path2>] [--about] [--close]
+//   WindowShot.exe "<caption>" <folder> --dialogs [--close]
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -64,6 +71,8 @@ struct ChildSearch {
     std::vector<HWND> edits;
     HWND compare = nullptr;
     HWND about = nullptr;
+    HWND move1 = nullptr;
+    HWND delete1 = nullptr;
 };
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM data)
@@ -78,6 +87,10 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM data)
         search->compare = child;
     if (std::strcmp(text, "About...") == 0)
         search->about = child;
+    if (std::strcmp(text, "Move File 1") == 0)
+        search->move1 = child;
+    if (std::strcmp(text, "Delete File 1") == 0)
+        search->delete1 = child;
     return TRUE;
 }
 
@@ -86,6 +99,7 @@ struct OtherWindowSearch {
     DWORD process;
     const char* caption;
     HWND found = nullptr;
+    bool dialogPart = false;  // a dialog window whose caption holds the text
 };
 
 BOOL CALLBACK FindOtherWindow(HWND window, LPARAM data)
@@ -95,8 +109,11 @@ BOOL CALLBACK FindOtherWindow(HWND window, LPARAM data)
     GetWindowThreadProcessId(window, &process);
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
-    if (window != search->main && process == search->process && IsWindowVisible(window) &&
-        std::strcmp(text, search->caption) == 0) {
+    char cls[64] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    bool matches = search->dialogPart ? std::strcmp(cls, "#32770") == 0 && std::strstr(text, search->caption)
+                                      : std::strcmp(text, search->caption) == 0;
+    if (window != search->main && process == search->process && IsWindowVisible(window) && matches) {
         search->found = window;
         return FALSE;
     }
@@ -133,6 +150,116 @@ bool RunCompare(HWND window, const char* path1, const char* path2)
     return true;
 }
 
+// Round trips through the window's thread: it has handled what was queued.
+void LetPaint(HWND window)
+{
+    DWORD_PTR ignored = 0;
+    for (int i = 0; i < 3; ++i) {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+    }
+}
+
+bool Shoot(HWND window, const char* path)
+{
+    LetPaint(window);
+    RECT r{};
+    GetWindowRect(window, &r);
+    HDC screen = GetDC(nullptr);
+    bool ok = WriteBmp(path, screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+HWND WaitForDialog(HWND main, const char* captionPart)
+{
+    OtherWindowSearch other{main, 0, captionPart};
+    other.dialogPart = true;
+    GetWindowThreadProcessId(main, &other.process);
+    for (int tries = 0; tries < 200 && !other.found; ++tries) {
+        Sleep(50);  // the dialog opens in the other process's modal loop; nothing to wait on here
+        EnumWindows(FindOtherWindow, reinterpret_cast<LPARAM>(&other));
+    }
+    return other.found;
+}
+
+BOOL CALLBACK PressNamed(HWND child, LPARAM data)
+{
+    char text[64] = {};
+    GetWindowTextA(child, text, sizeof text);
+    std::string plain;
+    for (const char* c = text; *c; ++c)
+        if (*c != '&')
+            plain += *c;
+    if (plain == reinterpret_cast<const char*>(data)) {
+        PostMessageA(child, BM_CLICK, 0, 0);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Opens a dialog by clicking opener, writes its picture and closes it with the button named.
+bool ShootDialog(HWND main, HWND opener, const char* captionPart, const std::string& path, const char* closeWith)
+{
+    if (!opener)
+        return false;
+    PostMessageA(opener, BM_CLICK, 0, 0);
+    HWND dialog = WaitForDialog(main, captionPart);
+    if (!dialog) {
+        std::fprintf(stderr, "WindowShot: no dialog \"%s\" opened\n", captionPart);
+        return false;
+    }
+    bool ok = Shoot(dialog, path.c_str());
+    EnumChildWindows(dialog, PressNamed, reinterpret_cast<LPARAM>(closeWith));
+    for (int i = 0; i < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++i)
+        Sleep(50);  // the dialog closes in the other process
+    return ok;
+}
+
+// The first edit's browse button: a button among its children.
+HWND BrowseButton(HWND edit)
+{
+    for (HWND child = GetWindow(edit, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[64] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        if (!std::strstr(cls, "Edit"))
+            return child;
+    }
+    return nullptr;
+}
+
+bool ShootDialogs(HWND main, const std::string& folder)
+{
+    ChildSearch search;
+    EnumChildWindows(main, CollectChild, reinterpret_cast<LPARAM>(&search));
+    if (search.edits.size() < 2 || !search.compare) {
+        std::fprintf(stderr, "WindowShot: no edits or Compare button\n");
+        return false;
+    }
+    // A file another program holds open for writing: Compare cannot read it.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    std::string locked = std::string(temp) + "parivex-locked.bin";
+    HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(holder, "locked", 6, &written, nullptr);
+    for (HWND edit : {search.edits[0], search.edits[1]})
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(locked.c_str()));
+    bool ok = ShootDialog(main, search.compare, "File comparing utility", folder + "\\error-box.bmp", "OK");
+    CloseHandle(holder);
+    SendMessageA(search.edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(locked.c_str()));
+    ok = ShootDialog(main, search.move1, "Browse for Folder", folder + "\\folder-picker.bmp", "Cancel") && ok;
+    SendMessageA(search.edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(locked.c_str()));
+    ok = ShootDialog(main, search.delete1, "Confirm", folder + "\\delete-confirmation.bmp", "No") && ok;
+    if (HWND browse = BrowseButton(search.edits[0]))
+        ok = ShootDialog(main, browse, "Open", folder + "\\open-file.bmp", "Cancel") && ok;
+    else
+        std::fprintf(stderr, "WindowShot: the first edit has no browse button; no open-file picture\n");
+    DeleteFileA(locked.c_str());
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -149,9 +276,12 @@ int main(int argc, char** argv)
     SetForegroundWindow(window);
     bool close = false;
     bool about = false;
+    bool dialogs = false;
     for (int i = 3; i < argc; ++i) {
         if (std::strcmp(argv[i], "--close") == 0) {
             close = true;
+        } else if (std::strcmp(argv[i], "--dialogs") == 0) {
+            dialogs = true;
         } else if (std::strcmp(argv[i], "--about") == 0) {
             about = true;
         } else if (std::strcmp(argv[i], "--compare") == 0 && i + 2 < argc) {
@@ -163,21 +293,17 @@ int main(int argc, char** argv)
         }
     }
     HWND main = window;
+    if (dialogs) {
+        bool ok = ShootDialogs(main, argv[2]);
+        if (close)
+            PostMessageA(main, WM_CLOSE, 0, 0);
+        return ok ? 0 : 1;
+    }
     if (about && !(window = OpenAbout(main, argv[1]))) {
         std::fprintf(stderr, "WindowShot: the About box did not open\n");
         return 1;
     }
-    // Round trips through the window's thread: it has handled what was queued.
-    DWORD_PTR ignored = 0;
-    for (int i = 0; i < 3; ++i) {
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
-    }
-    RECT r{};
-    GetWindowRect(window, &r);
-    HDC screen = GetDC(nullptr);
-    bool ok = WriteBmp(argv[2], screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
-    ReleaseDC(nullptr, screen);
+    bool ok = Shoot(window, argv[2]);
     if (about)
         PostMessageA(window, WM_CLOSE, 0, 0);
     if (close) {

@@ -8,6 +8,7 @@ struct TacAdapterState {
     bool AttachingAll = false;  // an AttachAll is running: a nested one does nothing
     bool DroppingAll = false;   // a DropAllItems is running
     bool SkinningDialog = false;  // window adapters made now are for a dialog window of the system
+    int HandlerDepth = 0;         // adapters of bare windows handling a message now (nested calls count)
     // What a window answering command 35 asks for its disabled look; reset
     // to none before the command is sent.
     TsDisabledKinds DisabledKinds = 0;

@@ -9,6 +9,7 @@
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/model/ControlKinds.h"
+#include "skin/paint/SkinItem.h"
 #include "toolkit/Application.h"
 #include "toolkit/WinControl.h"
 
@@ -76,6 +77,7 @@ LRESULT CALLBACK AdapterWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         return CallProcedure(old, window, msg, wParam, lParam);
     }
     TMessage m{msg, wParam, lParam, 0};
+    ++AdapterState().HandlerDepth;
     try {
         adapter->WndProc(m);
     } catch (...) {
@@ -83,6 +85,7 @@ LRESULT CALLBACK AdapterWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         if (Application)
             Application->HandleException(std::current_exception());
     }
+    --AdapterState().HandlerDepth;
     return m.Result;
 }
 
@@ -258,6 +261,24 @@ void TacMainWnd::RefreshPosition()
     if (parentHandle_)
         ScreenToClient(parentHandle_, &topLeft);
     positionInParent_ = {int(topLeft.x), int(topLeft.y)};
+}
+
+TBitmap* TacMainWnd::CacheOfWindowSize()
+{
+    RefreshPosition();
+    if (windowSize_.width <= 0 || windowSize_.height <= 0)
+        return nullptr;
+    return &skinData_->CacheOfSize(windowSize_.width, windowSize_.height);
+}
+
+TBitmap* TacMainWnd::CacheOfSectionOnParent()
+{
+    TBitmap* cache = CacheOfWindowSize();
+    if (!cache)
+        return nullptr;
+    View24 pixels = cache->Pixels24();
+    PaintControlItem(TsPaintTarget(pixels, ParentBackground()), skinData_->Section(), pixels.Bounds(), 0, {});
+    return cache;
 }
 
 TsBgSource TacMainWnd::ParentBackground() const

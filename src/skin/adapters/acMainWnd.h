@@ -19,6 +19,7 @@
 #include "skin/paint/SkinBackground.h"
 #include "toolkit/Control.h"
 
+class TBitmap;
 class TWinControl;
 class TsCommonData;
 class TsSkinManager;
@@ -83,6 +84,12 @@ protected:
     bool FromOwnManager(const TMessage& m) const;
     // The window's rectangle, size and place in its parent, read again.
     void RefreshPosition();
+    // The binding's cache at the window's size (position data read again);
+    // nullptr for a window without area.
+    TBitmap* CacheOfWindowSize();
+    // The cache at the window's size holding the binding's section painted
+    // over what lies behind the window; nullptr for a window without area.
+    TBitmap* CacheOfSectionOnParent();
     // What lies behind the window in its parent, aligned with the window's (0, 0).
     TsBgSource ParentBackground() const;
     bool IsVisible() const { return window_ && IsWindowVisible(window_); }

@@ -57,11 +57,10 @@ TPanel* TacPanelWnd::Panel() const
 void TacPanelWnd::PrepareCache()
 {
     TsCommonData& data = SkinData();
-    RefreshPosition();
-    Size size = WindowSize();
-    if (size.width <= 0 || size.height <= 0)
+    TBitmap* cache = CacheOfWindowSize();
+    if (!cache)
         return;
-    View24 pixels = data.CacheOfSize(size.width, size.height).Pixels24();
+    View24 pixels = cache->Pixels24();
     paintedOn_ = ParentBackground();
     PaintControlItem(TsPaintTarget(pixels, paintedOn_), data.Section(), pixels.Bounds(), 0, {});
     data.CacheInvalid = false;

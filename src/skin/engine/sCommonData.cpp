@@ -1,6 +1,7 @@
 #include "skin/engine/sCommonData.h"
 
 #include <algorithm>
+#include <utility>
 #include <uxtheme.h>
 
 #include "gfx/ColorBlend.h"
@@ -492,6 +493,16 @@ void MakeHotWindow(HWND window)
     if (previous && IsWindow(previous))
         SendSkinCommand(previous, scMouseLeave, 0, reinterpret_cast<LPARAM>(manager));
     SendSkinCommand(hot, scMouseEnter, 0, reinterpret_cast<LPARAM>(manager));
+}
+
+void ClearHotWindow(HWND except)
+{
+    HWND& hot = SkinEngine().HotWindow;
+    if (!hot || hot == except)
+        return;
+    HWND previous = std::exchange(hot, nullptr);
+    if (IsWindow(previous))
+        SendSkinCommand(previous, scMouseLeave, 0, reinterpret_cast<LPARAM>(DefaultManager()));
 }
 
 bool TsCommonData::HandleSkinCommand(TMessage& m)

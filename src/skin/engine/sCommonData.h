@@ -136,6 +136,9 @@ private:
 // Makes window the skinned window under the mouse that the default manager
 // tracks: the window recorded before gets scMouseLeave, this one scMouseEnter.
 void MakeHotWindow(HWND window);
+// The manager tracks no window under the mouse; the one it tracked (unless
+// it is except) gets scMouseLeave.
+void ClearHotWindow(HWND except = nullptr);
 
 // The background colour of a control as RGB: a skinned window's scQueryColor
 // answer, any other control's own Color.

@@ -221,25 +221,10 @@ void TsSkinProvider::ChooseButtonImages()
     TsSkinManager* manager = SkinManager();
     if (!manager || !form_)
         return;
-    const TsSkinModel& model = manager->Model();
-    int global = model.CommonIndexes().GlobalInfo;
-    auto globalMask = [&](const char* key) { return model.GetMaskIndex(global, "GLOBALINFO", key); };
     TsFrameStyle style = FrameStyleOf(form_->BorderStyle());
     bool big = style == TsFrameStyle::bsSingle || style == TsFrameStyle::bsSizeable;
-    auto take = [&](bool bigImages) {
-        const char* prefix = bigImages ? "BICON" : "SICON";
-        slots_[cbMinimize] = {0, globalMask((std::string(prefix) + "MIN").c_str()), {}, bigImages};
-        slots_[cbMaximize] = {0, globalMask((std::string(prefix) + "MAX").c_str()), {}, bigImages};
-        slots_[cbClose] = {0, globalMask((std::string(prefix) + "CLOSE").c_str()), {}, bigImages};
-        int help = globalMask((std::string(prefix) + "HELP").c_str());
-        slots_[cbHelp] = {0, help >= 0 ? help : globalMask("BICONHELP"), {}, bigImages};
-    };
-    take(big);
-    if (!model.IsValidMaskIndex(slots_[cbClose].MaskIndex))
-        take(true);  // a skin without small images (as the internal one) lends the big ones
-    restoreMask_ = globalMask("BICONNORM");
-    if (restoreMask_ < 0)
-        restoreMask_ = model.GetMaskIndex(skinData_->SectionIndex(), skinData_->SkinSection(), "BICONNORM");
+    ChooseCaptionImages(manager->Model(), big, skinData_->SectionIndex(), skinData_->SkinSection(), slots_,
+                        restoreMask_);
 }
 
 TsFormFrameState TsSkinProvider::FrameState() const
@@ -274,20 +259,8 @@ TsFormFrameState TsSkinProvider::FrameState() const
 
 TsFrameGeometry TsSkinProvider::Geometry() const
 {
-    TsCaptionImages images;
-    const TsSkinModel* model = skinData_->Section().Model;
-    auto measure = [&](int maskIndex, int& width, bool& valid) {
-        valid = model && model->IsValidMaskIndex(maskIndex);
-        width = valid ? MaskFrameSize(model->Masks()[std::size_t(maskIndex)]).width : 21;
-    };
-    measure(slots_[cbClose].MaskIndex, images.closeWidth, images.closeValid);
-    measure(slots_[cbMaximize].MaskIndex, images.maximizeWidth, images.maximizeValid);
-    measure(slots_[cbMinimize].MaskIndex, images.minimizeWidth, images.minimizeValid);
-    measure(slots_[cbHelp].MaskIndex, images.helpWidth, images.helpValid);
-    images.buttonHeight =
-        images.closeValid ? MaskFrameSize(model->Masks()[std::size_t(slots_[cbClose].MaskIndex)]).height : 21;
-    images.skinSpacing = model ? model->SkinData().BISpace : 0;
-    return ComputeFrameGeometry(FrameState(), SystemFrameMetrics(), images);
+    return ComputeFrameGeometry(FrameState(), SystemFrameMetrics(),
+                                MeasureCaptionImages(skinData_->Section().Model, slots_));
 }
 
 TsCaptionButtonRules TsSkinProvider::ButtonRules() const
@@ -306,23 +279,8 @@ TsCaptionButtonRules TsSkinProvider::ButtonRules() const
 
 void TsSkinProvider::UpdateSystemMenu()
 {
-    if (!form_ || !form_->HandleAllocated())
-        return;
-    TsFormFrameState f = FrameState();
-    TsFrameGeometry g = Geometry();
-    TsSystemMenuState s;
-    s.hadSystemMenu = hadSystemMenu_;
-    s.mdiChild = f.mdiChild;
-    s.singleOrSizeable = f.style == TsFrameStyle::bsSingle || f.style == TsFrameStyle::bsSizeable;
-    s.sizeableStyle = s.singleOrSizeable || f.style == TsFrameStyle::bsSizeToolWin;
-    s.singleBorder = f.style == TsFrameStyle::bsSingle;
-    s.biMaximize = f.icons & fiMaximize;
-    s.biMinimize = f.icons & fiMinimize;
-    s.minimized = f.minimized;
-    s.maximized = f.maximized;
-    s.maxVisible = g.maxVisible;
-    s.minVisible = g.minVisible;
-    systemMenu_.UpdateItems(s);
+    if (form_ && form_->HandleAllocated())
+        systemMenu_.UpdateItems(SystemMenuStateOf(FrameState(), Geometry()));
 }
 
 void TsSkinProvider::PopupSystemMenu(POINT at)
@@ -597,11 +555,7 @@ void TsSkinProvider::HandleMessage(TMessage& m)
         Pass(m);
         if (hotHitCode_ != 0)
             SetHotHitCode(0);
-        if (HWND& hot = SkinEngine().HotWindow; hot && hot != form_->Handle()) {
-            HWND previous = std::exchange(hot, nullptr);
-            if (IsWindow(previous))
-                SendSkinCommand(previous, scMouseLeave, 0, reinterpret_cast<LPARAM>(SkinManager()));
-        }
+        ClearHotWindow(form_->Handle());
         return;
     case WM_SYSCOMMAND:
         SysCommand(m);

@@ -15,6 +15,7 @@
 #include "skin/engine/sCommonData.h"
 #include "skin/frame/CaptionButtons.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/forms/FramePainting.h"
 #include "skin/forms/sSystemMenu.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Component.h"
@@ -38,14 +39,6 @@ struct TsTitleButton {
     std::string Name;
     bool Enabled = true;
     bool UseSkinData = true;
-};
-
-// One caption button as painted: its state, image and place.
-struct TsCaptionSlot {
-    int State = 0;          // 0 normal, 1 hot, 2 pressed
-    int MaskIndex = -1;
-    Rect Place;             // window coordinates
-    bool BigImage = false;
 };
 
 class TsSkinProvider : public TComponent, public TsFormSkinner {
@@ -170,7 +163,7 @@ private:
     unsigned pendingFadeIn_ = 0;
     TBitmap buttonsBackground_;
     int buttonsBackgroundLeft_ = 0;
-    std::array<TsCaptionSlot, kCaptionButtons> slots_;
+    TsCaptionSlots slots_;
     int restoreMask_ = -1;
     TsSystemMenu systemMenu_;
     TsSectionRef titleSection_;

@@ -48,38 +48,21 @@ void TsSkinProvider::HitTest(TMessage& m)
 
 void TsSkinProvider::SetHotHitCode(int code)
 {
-    if (code == hotHitCode_)
-        return;
-    int old = CaptionButtonOfHit(hotHitCode_);
-    hotHitCode_ = code;
-    buttonPressed_ = false;
-    if (old >= 0) {
-        slots_[std::size_t(old)].State = 0;
-        RepaintButton(TsCaptionButton(old));
-    }
-    int now = CaptionButtonOfHit(code);
-    if (now >= 0) {
-        slots_[std::size_t(now)].State = 1;
-        RepaintButton(TsCaptionButton(now));
-    }
+    if (ChangeHotButton(slots_, hotHitCode_, code, [this](TsCaptionButton b) { RepaintButton(b); }))
+        buttonPressed_ = false;
 }
 
 void TsSkinProvider::PressButton(int code)
 {
-    int button = CaptionButtonOfHit(code);
-    if (button < 0)
-        return;
-    if (button == cbMaximize) {
+    if (CaptionButtonOfHit(code) == cbMaximize) {
         TsCaptionButtonRules rules = ButtonRules();
         if (!(rules.maxEnabled || (IsZoomed(form_->Handle()) && rules.restoreEnabled))) {
             SetHotHitCode(0);
             return;
         }
     }
-    SetHotHitCode(code);
-    slots_[std::size_t(button)].State = 2;
-    buttonPressed_ = true;
-    RepaintButton(TsCaptionButton(button));
+    ShowButtonPressed(slots_, hotHitCode_, code, [this](TsCaptionButton b) { RepaintButton(b); });
+    buttonPressed_ = CaptionButtonOfHit(code) >= 0;
 }
 
 void TsSkinProvider::NcLButtonDown(TMessage& m)

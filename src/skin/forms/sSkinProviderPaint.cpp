@@ -79,24 +79,9 @@ void TsSkinProvider::PaintCaption(const TsFrameGeometry& g)
     TBitmap& cache = *skinData_->CacheBitmap();
     View24 pixels = cache.Pixels24();
     const int state = formActive_ ? 1 : 0;
-    const Rect band{0, 0, g.formWidth, g.frameHeight + g.captionHeight};
-    TsPaintTarget onCache(pixels, BgFromImage(pixels, 0, 0));
-    PaintSkinItemFast(onCache, titleSection_, band, state, true);
-    const TsSkinModel* model = skinData_->Section().Model;
-    int titleBar = model->GetMaskIndex(skinData_->SectionIndex(), skinData_->SkinSection(), "TITLEBAR");
-    bool anyButton = hadSystemMenu_;
-    if (anyButton && model->IsValidMaskIndex(titleBar)) {
-        const TsMaskData& bar = model->Masks()[std::size_t(titleBar)];
-        int barWidth = 2 * (MaskFrameSize(bar).width / 3) + g.buttonsWidth;
-        DrawBorderMask(pixels, {g.formWidth - barWidth, 0, g.formWidth, band.bottom}, true, true, state, bar,
-                       BgFromImage(pixels, 0, 0));
-    }
-    // What lies behind the caption buttons, to repaint one of them alone.
-    int stripWidth = std::min(g.buttonsWidth + g.frameWidth + 10, g.formWidth - 1);
-    buttonsBackgroundLeft_ = g.formWidth - 1 - stripWidth;
-    buttonsBackground_.SetSize(stripWidth, std::max(g.headerHeight, 1));
-    CopyPixels(buttonsBackground_.Pixels24(), {0, 0}, pixels,
-               Rect::FromSize(buttonsBackgroundLeft_, 0, stripWidth, g.headerHeight));
+    PaintTitleBand(pixels, titleSection_, skinData_->Section(), {0, 0, g.formWidth, g.frameHeight + g.captionHeight},
+                   state, g.buttonsWidth, hadSystemMenu_);
+    StoreButtonsBackground(buttonsBackground_, buttonsBackgroundLeft_, pixels, g);
     PaintCaptionButtons(g);
     PaintCaptionIcon(g);
     PaintCaptionText(g);
@@ -104,25 +89,10 @@ void TsSkinProvider::PaintCaption(const TsFrameGeometry& g)
 
 void TsSkinProvider::PaintCaptionButtons(const TsFrameGeometry& g)
 {
-    TsCaptionImages images;
-    const TsSkinModel* model = skinData_->Section().Model;
-    auto measure = [&](TsCaptionButton b, int& width, bool& valid) {
-        valid = model->IsValidMaskIndex(slots_[b].MaskIndex);
-        width = valid ? MaskFrameSize(model->Masks()[std::size_t(slots_[b].MaskIndex)]).width : 21;
-    };
-    measure(cbClose, images.closeWidth, images.closeValid);
-    measure(cbMaximize, images.maximizeWidth, images.maximizeValid);
-    measure(cbMinimize, images.minimizeWidth, images.minimizeValid);
-    measure(cbHelp, images.helpWidth, images.helpValid);
-    images.buttonHeight =
-        images.closeValid ? MaskFrameSize(model->Masks()[std::size_t(slots_[cbClose].MaskIndex)]).height : 21;
-    images.skinSpacing = model->SkinData().BISpace;
-    TsCaptionButtonLayout layout = LayoutCaptionButtons(g, FrameState(), images, ButtonRules());
-    for (int b = 0; b < kCaptionButtons; ++b) {
-        slots_[std::size_t(b)].Place = layout.buttons[std::size_t(b)].shown ? layout.buttons[std::size_t(b)].rect : Rect{};
-        if (layout.buttons[std::size_t(b)].shown)
-            DrawButton(TsCaptionButton(b), !formActive_);
-    }
+    TsCaptionImages images = MeasureCaptionImages(skinData_->Section().Model, slots_);
+    PlaceCaptionSlots(slots_, LayoutCaptionButtons(g, FrameState(), images, ButtonRules()));
+    for (int b = 0; b < kCaptionButtons; ++b)
+        DrawButton(TsCaptionButton(b), !formActive_);
 }
 
 void TsSkinProvider::DrawButton(TsCaptionButton b, bool dimmed)
@@ -142,13 +112,7 @@ void TsSkinProvider::DrawButton(TsCaptionButton b, bool dimmed)
             mask = restoreMask_;
         enabled = minimized ? rules.restoreEnabled : rules.minEnabled;
     }
-    if (!model->IsValidMaskIndex(mask) || slot.Place.IsEmpty())
-        return;
-    View24 pixels = skinData_->CacheBitmap()->Pixels24();
-    const TsMaskData& image = model->Masks()[std::size_t(mask)];
-    int state = std::min(slot.State, MaskFrameCount(image) - 1);
-    DrawGlyphMask(pixels, {slot.Place.left, slot.Place.top}, state, BgFromImage(pixels, 0, 0), image,
-                  dimmed || !enabled ? 2 : kGlyphNormal);
+    DrawCaptionGlyph(skinData_->CacheBitmap()->Pixels24(), *model, mask, slot, dimmed || !enabled);
 }
 
 void TsSkinProvider::RepaintButton(TsCaptionButton b)
@@ -156,14 +120,10 @@ void TsSkinProvider::RepaintButton(TsCaptionButton b)
     const TsCaptionSlot& slot = slots_[b];
     if (slot.Place.IsEmpty() || !CacheReady() || buttonsBackground_.Empty())
         return;
-    View24 pixels = skinData_->CacheBitmap()->Pixels24();
-    CopyPixels(pixels, {slot.Place.left, slot.Place.top}, buttonsBackground_.Pixels24(),
-               slot.Place.Translated(-buttonsBackgroundLeft_, 0));
+    RestoreButtonBackground(skinData_->CacheBitmap()->Pixels24(), buttonsBackground_, buttonsBackgroundLeft_,
+                            slot.Place);
     DrawButton(b, !formActive_ && slot.State == 0);
-    HDC dc = GetWindowDC(form_->Handle());
-    BitBlt(dc, slot.Place.left, slot.Place.top, slot.Place.Width(), slot.Place.Height(),
-           skinData_->CacheBitmap()->Canvas().Handle(), slot.Place.left, slot.Place.top, SRCCOPY);
-    ReleaseDC(form_->Handle(), dc);
+    ShowCaptionButton(form_->Handle(), skinData_->CacheBitmap()->Canvas().Handle(), slot.Place);
 }
 
 void TsSkinProvider::PaintCaptionIcon(const TsFrameGeometry& g)
@@ -212,14 +172,8 @@ void TsSkinProvider::UpdateRegion()
     Size size{w.right - w.left, w.bottom - w.top};
     regionRects_.clear();
     TsFormFrameState f = FrameState();
-    if (HasFrameBorder(f) || f.minimized) {
-        if (const TsMaskData* border = skinData_->Section().Border()) {
-            MaskHoleRuns(regionRects_, size.width, *border, false, 0);
-            MaskHoleRuns(regionRects_, size.width, *border, true, size.height - MaskBorderWidths(*border).bottom);
-        }
-        if (const TsMaskData* title = titleSection_.Border())
-            MaskHoleRuns(regionRects_, size.width, *title, false, 0);
-    }
+    if (HasFrameBorder(f) || f.minimized)
+        regionRects_ = FrameHoles(size, skinData_->Section().Border(), titleSection_.Border());
     // Setting a region moves the window in the window system: only when the shape changed.
     if (regionApplied_ && regionRects_ == appliedRegion_ && size == appliedSize_)
         return;
@@ -245,18 +199,8 @@ void TsSkinProvider::OutputFrame(HDC dc)
         return;
     TsFrameGeometry g = Geometry();
     TBitmap& cache = *skinData_->CacheBitmap();
-    HDC source = cache.Canvas().Handle();
-    const int width = cache.Width(), height = cache.Height();
-    const int side = g.frameWidth;
-    const Rect strips[] = {
-        {0, 0, width, g.headerHeight},
-        {0, g.headerHeight, side, height - g.bottomFrame},
-        {0, height - g.bottomFrame, width, height},
-        {width - side, g.headerHeight, width, height - g.bottomFrame},
-    };
-    for (const Rect& r : strips)
-        if (!r.IsEmpty())
-            BitBlt(dc, r.left, r.top, r.Width(), r.Height(), source, r.left, r.top, SRCCOPY);
+    CopyFrameStrips(dc, cache.Canvas().Handle(), {cache.Width(), cache.Height()}, g.headerHeight, g.frameWidth,
+                    g.bottomFrame);
 }
 
 void TsSkinProvider::PaintClient(HDC dc, const RECT& area)

@@ -1,5 +1,6 @@
 #include "skin/forms/sSystemMenu.h"
 
+#include "skin/frame/FrameGeometry.h"
 #include "toolkit/Handles.h"
 
 TsSystemMenu::TsSystemMenu()
@@ -45,4 +46,21 @@ UINT TsSystemMenu::Popup(HWND owner, POINT at) const
                                       at.x, at.y, 0, owner, nullptr));
     PostMessageA(owner, WM_NULL, 0, 0);
     return chosen;
+}
+
+TsSystemMenuState SystemMenuStateOf(const TsFormFrameState& f, const TsFrameGeometry& g)
+{
+    TsSystemMenuState s;
+    s.hadSystemMenu = f.hadSystemMenu;
+    s.mdiChild = f.mdiChild;
+    s.singleOrSizeable = f.style == TsFrameStyle::bsSingle || f.style == TsFrameStyle::bsSizeable;
+    s.sizeableStyle = s.singleOrSizeable || f.style == TsFrameStyle::bsSizeToolWin;
+    s.singleBorder = f.style == TsFrameStyle::bsSingle;
+    s.biMaximize = f.icons & fiMaximize;
+    s.biMinimize = f.icons & fiMinimize;
+    s.minimized = f.minimized;
+    s.maximized = f.maximized;
+    s.maxVisible = g.maxVisible;
+    s.minVisible = g.minVisible;
+    return s;
 }

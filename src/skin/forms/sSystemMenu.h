@@ -32,6 +32,11 @@ struct TsSystemMenuState {
     bool minVisible = true;
 };
 
+struct TsFormFrameState;
+struct TsFrameGeometry;
+// The facts of a skinned window's frame (a form's or a dialog's).
+TsSystemMenuState SystemMenuStateOf(const TsFormFrameState& frame, const TsFrameGeometry& geometry);
+
 class TsSystemMenu {
 public:
     enum Item { itRestore, itMove, itSize, itMinimize, itMaximize, itClose, kItemCount };

@@ -3,6 +3,7 @@
 # activation hook gives forms without one.
 target_sources(pvx_skin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FormAnimation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FramePainting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RunTimeProviders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sSkinProvider.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sSkinProviderInput.cpp

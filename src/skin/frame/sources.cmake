@@ -2,6 +2,7 @@
 # buttons' places and hit codes, the fade of a form into view.
 target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CaptionButtons.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FadeIn.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameGeometry.cpp
 )
