@@ -5,14 +5,18 @@
 #   scripts/run.sh --screenshot FILE.png  open it, write a picture of it, close it
 #   scripts/run.sh --screenshot FILE.png --compare A B
 #                                         the same after comparing files A and B
+#   scripts/run.sh --screenshot FILE.png --about
+#                                         a picture of the About box instead
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shot=""
-compare=()
+shot_args=()
 if [ "${1:-}" = "--screenshot" ]; then
-  shot=$(realpath -m "${2:?usage: run.sh --screenshot FILE.png [--compare A B]}")
+  shot=$(realpath -m "${2:?usage: run.sh --screenshot FILE.png [--compare A B | --about]}")
   if [ "${3:-}" = "--compare" ]; then
-    compare=(--compare "Z:$(realpath -m "${4:?}")" "Z:$(realpath -m "${5:?}")")
+    shot_args=(--compare "Z:$(realpath -m "${4:?}")" "Z:$(realpath -m "${5:?}")")
+  elif [ "${3:-}" = "--about" ]; then
+    shot_args=(--about)
   fi
 fi
 "$root/scripts/setup.sh"
@@ -34,7 +38,7 @@ bmp=$(mktemp --suffix=.bmp)
   "$root/scripts/wine-exec.sh" "$prefix" "$root/build/win/tools/WindowShot.exe" "Parivex 1.1" "Z:$shot" "$@" --close
   rc=$?
   wait $app || true
-  exit $rc' _ "$root" "$prefix" "$exe" "$bmp" "${compare[@]}"
+  exit $rc' _ "$root" "$prefix" "$exe" "$bmp" "${shot_args[@]}"
 convert "$bmp" "$shot"
 rm -f "$bmp"
 echo "run: wrote $shot"

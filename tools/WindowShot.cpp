@@ -1,16 +1,16 @@
 // Waits for a visible top-level window with the given caption, lets it finish
 // painting, and writes what the screen shows of it (frame included) to a 24-bit
 // BMP file. With --compare it first types two paths into the window's first
-// two edits and presses its "Compare" button, as a user would; with --close it
-// closes the window afterwards.
+// two edits and presses its "Compare" button, as a user would; with --about it
+// presses the window's "About..." button and shoots the box that opens (and
+// closes it); with --close it closes the window afterwards.
 //
-//   WindowShot.exe "<caption>" <output.bmp> [--compare <path1> <path2>] [--close]
+//   WindowShot.exe "<caption>" <output.bmp> [--compare <path1> <path2>] [--about] [--close]
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
-#include <vector>
 #include <vector>
 
 namespace {
@@ -63,6 +63,7 @@ bool WriteBmp(const char* path, HDC source, int x, int y, int width, int height)
 struct ChildSearch {
     std::vector<HWND> edits;
     HWND compare = nullptr;
+    HWND about = nullptr;
 };
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM data)
@@ -75,6 +76,8 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM data)
         search->edits.push_back(child);
     if (std::strcmp(text, "Compare") == 0)
         search->compare = child;
+    if (std::strcmp(text, "About...") == 0)
+        search->about = child;
     return TRUE;
 }
 
@@ -90,12 +93,53 @@ bool RunCompare(HWND window, const char* path1, const char* path2)
     return true;
 }
 
+struct BoxSearch {
+    HWND main;
+    const char* caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(data);
+    char text[64] = {};
+    GetWindowTextA(window, text, sizeof text);
+    DWORD process = 0, mainProcess = 0;
+    GetWindowThreadProcessId(window, &process);
+    GetWindowThreadProcessId(search->main, &mainProcess);
+    if (window != search->main && process == mainProcess && IsWindowVisible(window) &&
+        std::strcmp(text, search->caption) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Presses the window's About button (posted: the box is modal) and waits for
+// the box, another visible window of the same caption and program.
+HWND OpenAboutBox(HWND window, const char* caption)
+{
+    ChildSearch search;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&search));
+    if (!search.about)
+        return nullptr;
+    PostMessageA(search.about, BM_CLICK, 0, 0);
+    for (int tries = 0; tries < 200; ++tries) {
+        BoxSearch box{window, caption};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
+        if (box.found)
+            return box.found;
+        Sleep(50);  // polling another process's window; no message to wait on
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: WindowShot \"<caption>\" <output.bmp> [--close]\n");
+        std::fprintf(stderr, "usage: WindowShot \"<caption>\" <output.bmp> [--compare A B] [--about] [--close]\n");
         return 2;
     }
     HWND window = WaitForWindow(argv[1]);
@@ -104,6 +148,7 @@ int main(int argc, char** argv)
         return 1;
     }
     SetForegroundWindow(window);
+    HWND shot = window;
     bool close = false;
     for (int i = 3; i < argc; ++i) {
         if (std::strcmp(argv[i], "--close") == 0) {
@@ -114,19 +159,27 @@ int main(int argc, char** argv)
                 return 1;
             }
             i += 2;
+        } else if (std::strcmp(argv[i], "--about") == 0) {
+            shot = OpenAboutBox(window, argv[1]);
+            if (!shot) {
+                std::fprintf(stderr, "WindowShot: the About box did not open\n");
+                return 1;
+            }
         }
     }
     // Round trips through the window's thread: it has handled what was queued.
     DWORD_PTR ignored = 0;
     for (int i = 0; i < 3; ++i) {
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+        RedrawWindow(shot, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        SendMessageTimeoutA(shot, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
     }
     RECT r{};
-    GetWindowRect(window, &r);
+    GetWindowRect(shot, &r);
     HDC screen = GetDC(nullptr);
     bool ok = WriteBmp(argv[2], screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
     ReleaseDC(nullptr, screen);
+    if (shot != window)
+        SendMessageTimeoutA(shot, WM_CLOSE, 0, 0, SMTO_BLOCK, 5000, &ignored);
     if (close)
         PostMessageA(window, WM_CLOSE, 0, 0);
     return ok ? 0 : 1;

@@ -6,6 +6,7 @@
 
 #include "app/About.h"
 #include "app/frmMain.h"
+#include "controls/sDefaultGlyphs.h"
 #include "skin/gdi/SystemColorTable.h"
 #include "toolkit/Application.h"
 
@@ -13,6 +14,7 @@ void InitializeModules()
 {
     OleInitialize(nullptr);
     InstallSystemColorTable();
+    LoadDefaultGlyphs();
 }
 
 void FinalizeModules()
@@ -21,6 +23,7 @@ void FinalizeModules()
     CurrentPath1.shrink_to_fit();
     CurrentPath2.clear();
     CurrentPath2.shrink_to_fit();
+    ReleaseDefaultGlyphs();
     OleUninitialize();
 }
 
