@@ -32,7 +32,8 @@ endif()
 
 # The skin engine on the real main window under Wine (scripts/bench-skin.sh):
 # targets: whole window repainted under 5 ms, a button's cache under 200 us,
-# a fade frame under 100 us.
+# a fade frame under 100 us, the About box's shadowed name painted under 1 ms,
+# a file name edit's button fade frame under 100 us.
 if(WIN32)
   add_executable(pvx_skin_window_bench ${CMAKE_CURRENT_LIST_DIR}/SkinWindowBench.cpp ${CMAKE_SOURCE_DIR}/assets/parivex.rc)
   target_link_libraries(pvx_skin_window_bench PRIVATE pvx_ui)
