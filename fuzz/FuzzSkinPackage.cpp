@@ -49,9 +49,14 @@ std::vector<uint8_t> PackageOf(const uint8_t* data, std::size_t size)
     return package;
 }
 
+// A query walks the section's PARENTCLASS chain, which can be as long as the
+// skin has sections. Painters ask about a few dozen named sections, so the
+// queries are made for the first few dozen only (every section's would cost
+// the number of sections squared on one long chain, which no painter asks).
 void Query(const TsSkinModel& model)
 {
-    for (std::size_t i = 0; i < model.Sections().size(); ++i) {
+    constexpr std::size_t kQueriedSections = 32;
+    for (std::size_t i = 0; i < std::min(model.Sections().size(), kQueriedSections); ++i) {
         const std::string& name = model.Sections()[i].SectionName;
         for (const char* key : {"BORDERSMASK", "GLYPHMASK", "PATTERN", "HOTPATTERN"}) {
             int mask = model.GetMaskIndex(int(i), name, key);

@@ -5,18 +5,19 @@
 #   scripts/run.sh --screenshot FILE.png  open it, write a picture of it, close it
 #   scripts/run.sh --screenshot FILE.png --compare A B
 #                                         the same after comparing files A and B
-#   scripts/run.sh --screenshot FILE.png --about
-#                                         a picture of the About box instead
+#   scripts/run.sh --screenshot-about FILE.png
+#                                         a picture of the About box
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shot=""
-shot_args=()
-if [ "${1:-}" = "--screenshot" ]; then
-  shot=$(realpath -m "${2:?usage: run.sh --screenshot FILE.png [--compare A B | --about]}")
+compare=()
+if [ "${1:-}" = "--screenshot-about" ]; then
+  shot=$(realpath -m "${2:?usage: run.sh --screenshot-about FILE.png}")
+  compare=(--about)
+elif [ "${1:-}" = "--screenshot" ]; then
+  shot=$(realpath -m "${2:?usage: run.sh --screenshot FILE.png [--compare A B]}")
   if [ "${3:-}" = "--compare" ]; then
-    shot_args=(--compare "Z:$(realpath -m "${4:?}")" "Z:$(realpath -m "${5:?}")")
-  elif [ "${3:-}" = "--about" ]; then
-    shot_args=(--about)
+    compare=(--compare "Z:$(realpath -m "${4:?}")" "Z:$(realpath -m "${5:?}")")
   fi
 fi
 "$root/scripts/setup.sh"
@@ -38,7 +39,7 @@ bmp=$(mktemp --suffix=.bmp)
   "$root/scripts/wine-exec.sh" "$prefix" "$root/build/win/tools/WindowShot.exe" "Parivex 1.1" "Z:$shot" "$@" --close
   rc=$?
   wait $app || true
-  exit $rc' _ "$root" "$prefix" "$exe" "$bmp" "${shot_args[@]}"
+  exit $rc' _ "$root" "$prefix" "$exe" "$bmp" "${compare[@]}"
 convert "$bmp" "$shot"
 rm -f "$bmp"
 echo "run: wrote $shot"

@@ -7,7 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(cmake ninja-build g++ clang googletest zlib1g-dev
           mingw-w64 g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
-          wine wine64 fonts-wine xvfb xauth x11-utils imagemagick)
+          wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
+          wixl python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

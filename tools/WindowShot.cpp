@@ -2,8 +2,8 @@
 // painting, and writes what the screen shows of it (frame included) to a 24-bit
 // BMP file. With --compare it first types two paths into the window's first
 // two edits and presses its "Compare" button, as a user would; with --about it
-// presses the window's "About..." button and shoots the box that opens (and
-// closes it); with --close it closes the window afterwards.
+// presses "About..." and shoots the box that opens instead (closing it after);
+// with --close it closes the window afterwards.
 //
 //   WindowShot.exe "<caption>" <output.bmp> [--compare <path1> <path2>] [--about] [--close]
 
@@ -81,6 +81,46 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM data)
     return TRUE;
 }
 
+struct OtherWindowSearch {
+    HWND main;
+    DWORD process;
+    const char* caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindOtherWindow(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<OtherWindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    if (window != search->main && process == search->process && IsWindowVisible(window) &&
+        std::strcmp(text, search->caption) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Presses "About..." and waits for the box: another visible window of the
+// program with the main window's caption.
+HWND OpenAbout(HWND window, const char* caption)
+{
+    ChildSearch search;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&search));
+    if (!search.about)
+        return nullptr;
+    PostMessageA(search.about, BM_CLICK, 0, 0);
+    OtherWindowSearch other{window, 0, caption};
+    GetWindowThreadProcessId(window, &other.process);
+    for (int tries = 0; tries < 200 && !other.found; ++tries) {
+        Sleep(50);  // the box opens in the other process's modal loop; nothing to wait on here
+        EnumWindows(FindOtherWindow, reinterpret_cast<LPARAM>(&other));
+    }
+    return other.found;
+}
+
 bool RunCompare(HWND window, const char* path1, const char* path2)
 {
     ChildSearch search;
@@ -93,53 +133,12 @@ bool RunCompare(HWND window, const char* path1, const char* path2)
     return true;
 }
 
-struct BoxSearch {
-    HWND main;
-    const char* caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(data);
-    char text[64] = {};
-    GetWindowTextA(window, text, sizeof text);
-    DWORD process = 0, mainProcess = 0;
-    GetWindowThreadProcessId(window, &process);
-    GetWindowThreadProcessId(search->main, &mainProcess);
-    if (window != search->main && process == mainProcess && IsWindowVisible(window) &&
-        std::strcmp(text, search->caption) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Presses the window's About button (posted: the box is modal) and waits for
-// the box, another visible window of the same caption and program.
-HWND OpenAboutBox(HWND window, const char* caption)
-{
-    ChildSearch search;
-    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&search));
-    if (!search.about)
-        return nullptr;
-    PostMessageA(search.about, BM_CLICK, 0, 0);
-    for (int tries = 0; tries < 200; ++tries) {
-        BoxSearch box{window, caption};
-        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
-        if (box.found)
-            return box.found;
-        Sleep(50);  // polling another process's window; no message to wait on
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: WindowShot \"<caption>\" <output.bmp> [--compare A B] [--about] [--close]\n");
+        std::fprintf(stderr, "usage: WindowShot \"<caption>\" <output.bmp> [--close]\n");
         return 2;
     }
     HWND window = WaitForWindow(argv[1]);
@@ -148,39 +147,43 @@ int main(int argc, char** argv)
         return 1;
     }
     SetForegroundWindow(window);
-    HWND shot = window;
     bool close = false;
+    bool about = false;
     for (int i = 3; i < argc; ++i) {
         if (std::strcmp(argv[i], "--close") == 0) {
             close = true;
+        } else if (std::strcmp(argv[i], "--about") == 0) {
+            about = true;
         } else if (std::strcmp(argv[i], "--compare") == 0 && i + 2 < argc) {
             if (!RunCompare(window, argv[i + 1], argv[i + 2])) {
                 std::fprintf(stderr, "WindowShot: no edits or Compare button\n");
                 return 1;
             }
             i += 2;
-        } else if (std::strcmp(argv[i], "--about") == 0) {
-            shot = OpenAboutBox(window, argv[1]);
-            if (!shot) {
-                std::fprintf(stderr, "WindowShot: the About box did not open\n");
-                return 1;
-            }
         }
+    }
+    HWND main = window;
+    if (about && !(window = OpenAbout(main, argv[1]))) {
+        std::fprintf(stderr, "WindowShot: the About box did not open\n");
+        return 1;
     }
     // Round trips through the window's thread: it has handled what was queued.
     DWORD_PTR ignored = 0;
     for (int i = 0; i < 3; ++i) {
-        RedrawWindow(shot, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        SendMessageTimeoutA(shot, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
     }
     RECT r{};
-    GetWindowRect(shot, &r);
+    GetWindowRect(window, &r);
     HDC screen = GetDC(nullptr);
     bool ok = WriteBmp(argv[2], screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
     ReleaseDC(nullptr, screen);
-    if (shot != window)
-        SendMessageTimeoutA(shot, WM_CLOSE, 0, 0, SMTO_BLOCK, 5000, &ignored);
-    if (close)
+    if (about)
         PostMessageA(window, WM_CLOSE, 0, 0);
+    if (close) {
+        for (int i = 0; about && i < 100 && IsWindowVisible(window); ++i)
+            Sleep(50);  // the box closes in the other process
+        PostMessageA(main, WM_CLOSE, 0, 0);
+    }
     return ok ? 0 : 1;
 }

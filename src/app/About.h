@@ -12,9 +12,10 @@
 #include "toolkit/Labels.h"
 #include "toolkit/Panel.h"
 
-// The publisher's web address, fixed when the program is built.
+// The publisher's web address, fixed when the program is built: the build
+// defines it from CMakeLists.txt, where the installer takes it from too.
 #ifndef PVX_PUBLISHER_ADDRESS
-#define PVX_PUBLISHER_ADDRESS "https://www.parivex.example/"
+#error "PVX_PUBLISHER_ADDRESS is defined by the build (CMakeLists.txt)"
 #endif
 inline constexpr const char* PublisherAddress = PVX_PUBLISHER_ADDRESS;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/Crc32.h"
+#include "app/StoredFile.h"
 #include "core/Exceptions.h"
 #include "toolkit/Handles.h"
 
@@ -54,6 +55,7 @@ std::uint32_t FileCrc32(const std::string& path)
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         ThrowLastError();
+    RequireStoredFile(file.Get(), path);
 
     std::uint32_t running = 0xFFFFFFFF;
     std::uint64_t position = 0;

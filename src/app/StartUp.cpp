@@ -7,6 +7,7 @@
 #include "app/About.h"
 #include "app/frmMain.h"
 #include "controls/sDefaultGlyphs.h"
+#include "skin/forms/RunTimeProviders.h"
 #include "skin/gdi/SystemColorTable.h"
 #include "toolkit/Application.h"
 
@@ -14,6 +15,7 @@ void InitializeModules()
 {
     OleInitialize(nullptr);
     InstallSystemColorTable();
+    InstallRunTimeProviders();
     LoadDefaultGlyphs();
 }
 

@@ -1,5 +1,6 @@
 #include "app/WholeFileView.h"
 
+#include "app/StoredFile.h"
 #include "core/Exceptions.h"
 #include "toolkit/SysUtils.h"
 
@@ -14,6 +15,7 @@ UniqueFile OpenDenyingWrites(const std::string& path)
         throw EFOpenError("Cannot open file \"" + ExpandFileName(path) + "\". "
                           + SysErrorMessage(error));
     }
+    RequireStoredFile(file.Get(), path);
     return file;
 }
 

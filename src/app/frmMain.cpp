@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <string_view>
+
 #include "app/About.h"
 #include "app/Crc32.h"
 #include "app/FileCompare.h"
@@ -18,8 +21,24 @@ constexpr const char* FilesIdentical = "Files are Identical (By File Size and CR
 constexpr const char* FilesDifferent = "Files are Not Identical (By File Size and CRC32 Check)";
 }  // namespace
 
+bool HasUnreachableName(const std::string& path)
+{
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t end = std::min(path.find_first_of("\\/", start), path.size());
+        std::string_view name(path.data() + start, end - start);
+        if (!name.empty() && name != "." && name != ".." && (name.back() == '.' || name.back() == ' '))
+            return true;
+        if (end == path.size())
+            return false;
+        start = end + 1;
+    }
+}
+
 bool FileExists(const std::string& path)
 {
+    if (HasUnreachableName(path))
+        return false;
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -151,6 +170,12 @@ void TForm1::WMDropFiles(TMessage& m)
 {
     TForm::WndProc(m);
     DropHandle drop(reinterpret_cast<HDROP>(m.WParam));
+    // While the window is inert (the About box, a shell operation) a drop
+    // that still arrives must not change the paths the command works on.
+    if (!IsWindowEnabled(Handle())) {
+        m.Result = 0;
+        return;
+    }
     for (const std::string& path : DroppedPaths(drop.Get())) {
         if (FileName1->Text().empty())
             FileName1->SetText(path);

@@ -10,6 +10,7 @@
 #include "fileservices/Browse4Folder.h"
 #include "fileservices/PvxFileCtrl.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Edits.h"
 #include "toolkit/Form.h"
@@ -44,6 +45,7 @@ public:
     TPvxButton* PvxButton3 = nullptr;
     TPvxButton* PvxButton4 = nullptr;
     TsSkinManager* sSkinManager1 = nullptr;
+    TsSkinProvider* sSkinProvider1 = nullptr;
     TsBitBtn* sBitBtn1 = nullptr;
     TsBitBtn* sBitBtn2 = nullptr;
     TsBitBtn* sBitBtn3 = nullptr;
@@ -84,5 +86,11 @@ private:
 extern TForm1* Form1;
 
 // A path names an existing file: the system returns attributes for it and
-// they do not include the directory attribute.
+// they do not include the directory attribute. A path with a name the system
+// cannot address as written does not (HasUnreachableName).
 bool FileExists(const std::string& path);
+
+// Whether a name of the path (other than "." and "..") ends in a dot or a
+// space. The system drops those when it opens a path, so "report.txt." opens
+// "report.txt": such a path names another file than the one the user chose.
+bool HasUnreachableName(const std::string& path);

@@ -134,6 +134,10 @@ void TForm1::ReadFormData()
     sSkinManager1->InternalSkins().push_back(std::move(opus));
     sSkinManager1->SetSkinName(InternalSkinName);
 
+    sSkinProvider1 = new TsSkinProvider(this);
+    sSkinProvider1->SetName("sSkinProvider1");
+    sSkinProvider1->SkinData().SetSkinSection("FORM");
+
     sBitBtn1 = CreateControl<TsBitBtn>(this, this, "sBitBtn1", 376, 48, 99, 25);
     sBitBtn1->SkinData().SetSkinSection("BUTTON");
     sBitBtn1->SetCaption("Delete File 1");

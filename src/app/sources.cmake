@@ -12,6 +12,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/Crc32File.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileCompare.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MappedCompare.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StoredFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WholeFileView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMainData.cpp

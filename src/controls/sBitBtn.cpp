@@ -121,6 +121,7 @@ void TsBitBtn::SetDown(bool value)
 void TsBitBtn::InvalidateLook()
 {
     skinData_->CacheInvalid = true;
+    measured_ = false;
     Invalidate();
 }
 
@@ -135,8 +136,7 @@ int TsBitBtn::StateIndex() const
         return kStatePressed;
     bool pushed = forcedPressed ||
                   (HandleAllocated() && (SendMessageA(const_cast<TsBitBtn*>(this)->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED));
-    bool heldOnIt = pressedInside_ && (GetKeyState(VK_LBUTTON) & 0x8000);
-    if (pushed && (skinData_->MouseOver || !heldOnIt))
+    if (pushed && (skinData_->MouseOver || !pressedInside_ || !(GetKeyState(VK_LBUTTON) & 0x8000)))
         return kStatePressed;
     if (active_ || skinData_->IsHot())
         return kStateHot;
@@ -167,11 +167,20 @@ Size TsBitBtn::MeasureCaption(TBitmap& cache)
     Size glyph = GlyphSize();
     bool beside = Layout() == TButtonLayout::blGlyphLeft || Layout() == TButtonLayout::blGlyphRight;
     int limit = Width() - 2 * margin_ - (glyph.width > 0 && beside ? glyph.width + Spacing() : 0);
+    limit = std::max(limit, 0);
+    // Measuring text is slow on the platform: the last measure holds until the caption, font or room change.
+    if (measured_ && caption == measuredCaption_ && limit == measuredLimit_ && Font().SameAs(measuredFont_))
+        return measuredSize_;
     TCanvas& canvas = cache.Canvas();
     canvas.Font().Assign(Font());
-    Rect r{0, 0, std::max(limit, 0), 0};
+    Rect r{0, 0, limit, 0};
     canvas.DrawText(caption, r, CaptionFormat() | DT_CALCRECT);
-    return {r.Width(), r.Height()};
+    measured_ = true;
+    measuredCaption_ = caption;
+    measuredLimit_ = limit;
+    measuredFont_.Assign(Font());
+    measuredSize_ = {r.Width(), r.Height()};
+    return measuredSize_;
 }
 
 void TsBitBtn::PaintCaption(TBitmap& cache, const Rect& captionRect, int state)

@@ -117,4 +117,9 @@ private:
     Rect shapedBounds_;
     int paintedSpacing_ = 4;
     TsFadeTimer* fade_ = nullptr;   // owned by the button, kept idle between fades
+    bool measured_ = false;         // the last caption measure
+    std::string measuredCaption_;
+    int measuredLimit_ = 0;
+    TFont measuredFont_;
+    Size measuredSize_;
 };

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <vector>
 
 #include "core/Exceptions.h"
 #include "fileservices/ShellServices.h"
 #include "fileservices/StampFormat.h"
 #include "toolkit/Handles.h"
 #include "toolkit/SysUtils.h"
+#include "toolkit/TaskWindows.h"
 
 namespace {
 
@@ -48,6 +51,65 @@ std::string ShellList(const std::string& path)
     if (path.find('\0') != std::string::npos)
         return path;
     return ExpandFileName(path) + '\0';
+}
+
+// The paths of a text that may be a ready-made shell list.
+std::vector<std::string> ListEntries(const std::string& text)
+{
+    std::vector<std::string> entries;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = std::min(text.find('\0', start), text.size());
+        if (end == start)
+            break;  // the list's end marker
+        entries.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return entries;
+}
+
+bool IsExistingFolder(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The folder a file's directory entry is in: its full path up to the last
+// separator (kept after a drive, "C:\").
+std::string FolderOf(const std::string& path)
+{
+    std::string full = ExpandFileName(path);
+    std::size_t slash = full.find_last_of("\\/");
+    if (slash == std::string::npos)
+        return full;
+    bool root = slash > 0 && full[slash - 1] == ':';
+    return full.substr(0, root ? slash + 1 : slash);
+}
+
+// Which folder a path reaches, whatever the text: its volume's serial number
+// and its file index. Empty when the folder cannot be opened.
+struct FolderIdentity {
+    DWORD volume = 0, indexHigh = 0, indexLow = 0;
+    friend bool operator==(const FolderIdentity&, const FolderIdentity&) = default;
+};
+
+std::optional<FolderIdentity> IdentityOf(const std::string& folder)
+{
+    UniqueFile handle(CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!handle || !GetFileInformationByHandle(handle.Get(), &info))
+        return std::nullopt;
+    return FolderIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+// A link, a short 8.3 name or another drive letter can lead to the folder
+// that already holds the file; only the identities tell.
+bool InItsOwnFolder(const std::string& file, const std::string& folder)
+{
+    std::optional<FolderIdentity> target = IdentityOf(folder);
+    std::optional<FolderIdentity> own = IdentityOf(FolderOf(file));
+    return target && own && *target == *own;
 }
 
 }  // namespace
@@ -178,6 +240,13 @@ bool TPvxFileCtrl::Delete(const std::string& path)
 
 bool TPvxFileCtrl::Move(const std::string& path, const std::string& targetFolder)
 {
+    // Given a path that is no folder, the shell would rename the file to it.
+    std::vector<std::string> targets = ListEntries(targetFolder);
+    if (targets.empty() || !IsExistingFolder(targets.front()))
+        return false;
+    for (const std::string& source : ListEntries(path))
+        if (InItsOwnFolder(source, targets.front()))
+            return false;
     return ShellOperation(path, targetFolder, FO_MOVE);
 }
 
@@ -194,8 +263,21 @@ bool TPvxFileCtrl::ShellOperation(const std::string& source, const std::string& 
     std::string to = target.empty() ? std::string() : ShellList(target);
     bool singleMove = operation == FO_MOVE && source.find('\0') == std::string::npos &&
                       target.find('\0') == std::string::npos;
-    if (singleMove && !ConfirmMoveUnderWine(ExpandFileName(source), ExpandFileName(target), flags))
-        return false;
+    // The shell's dialogs are owned by no window: keep the program's windows
+    // inert until the operation ends, so that no click, key or drop starts
+    // another command on the files the shell is working on.
+    HWND active = GetActiveWindow();
+    TTaskWindowsDisabled inert;
+    bool done = (!singleMove || ConfirmMoveUnderWine(ExpandFileName(source), ExpandFileName(target), flags)) &&
+                RunShell(operation, from, to, flags);
+    inert.Restore();
+    if (active && IsWindow(active))
+        SetActiveWindow(active);
+    return done;
+}
+
+bool TPvxFileCtrl::RunShell(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags)
+{
     SHFILEOPSTRUCTA request{};
     request.hwnd = nullptr;
     request.wFunc = operation;

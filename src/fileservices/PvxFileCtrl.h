@@ -94,6 +94,7 @@ private:
     bool Exists() const;
     std::string Stamp(int index) const;
     bool ShellOperation(const std::string& source, const std::string& target, UINT operation);
+    static bool RunShell(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags);
 
     std::string fileName_;
     TPvxFileOpFlags options_ = ffFilesOnly | ffUseRecycleBin;

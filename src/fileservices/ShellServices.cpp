@@ -52,8 +52,6 @@ bool ConfirmMoveUnderWine(const std::string& sourceFile, const std::string& targ
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
         folder.pop_back();
     std::string destination = folder + "\\" + name;
-    if (lstrcmpiA(destination.c_str(), sourceFile.c_str()) == 0)
-        return false;
     if (GetFileAttributesA(destination.c_str()) == INVALID_FILE_ATTRIBUTES)
         return true;
     if (flags & (FOF_NOCONFIRMATION | FOF_RENAMEONCOLLISION))

@@ -36,10 +36,10 @@ std::string ShellFileTypeName(const std::string& fullPath);
 bool RunShellFileOperation(SHFILEOPSTRUCTA& request);
 
 // Wine's shell moves a file over another of the same name without asking,
-// and reports success for a file moved into its own folder, where the Windows
-// shell asks, or refuses. Under Wine this stands in for the shell: false for a
-// move into the file's own folder, and for a replacement the user declines in
-// a box worded like the shell's. Always true on Windows.
+// where the Windows shell asks. Under Wine this stands in for the shell: false
+// for a replacement the user declines in a box worded like the shell's.
+// Always true on Windows. (A move into the file's own folder, which Wine's
+// shell reports as done, is refused before: TPvxFileCtrl::Move.)
 bool ConfirmMoveUnderWine(const std::string& sourceFile, const std::string& targetFolder,
                           FILEOP_FLAGS flags);
 

@@ -162,37 +162,6 @@ void TApplication::ShowException(const std::string& message)
                 MB_OK | MB_ICONERROR);
 }
 
-namespace {
-struct TaskWindows {
-    HWND except;
-    std::vector<HWND> disabled;
-};
-
-BOOL CALLBACK DisableWindow(HWND window, LPARAM data)
-{
-    auto* task = reinterpret_cast<TaskWindows*>(data);
-    if (window != task->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        EnableWindow(window, FALSE);
-        task->disabled.push_back(window);
-    }
-    return TRUE;
-}
-}  // namespace
-
-std::vector<HWND> TApplication::DisableTaskWindows(HWND except)
-{
-    TaskWindows task{except, {}};
-    EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&task));
-    return task.disabled;
-}
-
-void TApplication::EnableTaskWindows(const std::vector<HWND>& windows)
-{
-    for (HWND window : windows)
-        if (IsWindow(window))
-            EnableWindow(window, TRUE);
-}
-
 void TApplication::MouseOver(TControl* control)
 {
     if (control == mouseControl_)

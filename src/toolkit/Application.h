@@ -58,9 +58,6 @@ public:
     // after "."), the title as caption, the error icon and one OK button.
     void ShowException(const std::string& message);
 
-    std::vector<HWND> DisableTaskWindows(HWND except);
-    void EnableTaskWindows(const std::vector<HWND>& windows);
-
     // Pointer tracking, fed by the windowed controls.
     void MouseOver(TControl* control);
     void MouseLeftWindow(TWinControl* window);

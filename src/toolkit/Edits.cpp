@@ -56,9 +56,55 @@ LRESULT TCustomEdit::ControlColor(HDC dc)
     return reinterpret_cast<LRESULT>(brush_.Get());
 }
 
+namespace {
+
+// The length in characters of what a paste would insert: the clipboard's
+// text up to its end, or up to its first line break in a one-line edit
+// (which the system's edit takes no further).
+std::size_t PastedLength(HWND owner, bool multiLine)
+{
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
+        return 0;
+    std::size_t length = 0;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+            std::size_t room = GlobalSize(data) / sizeof(wchar_t);
+            while (length < room && text[length] && (multiLine || (text[length] != '\r' && text[length] != '\n')))
+                ++length;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return length;
+}
+
+}  // namespace
+
+// The system's edit cuts a paste at the length limit, and the cut text can
+// name another, existing file (x.txt from x.txt.bak); a paste that does not
+// fit whole is refused instead, with the beep of a full edit. Typing keeps
+// the system's limit; text set by the program is not limited.
+bool TCustomEdit::PasteFits()
+{
+    if (maxLength_ <= 0 || !HandleAllocated())
+        return true;
+    DWORD start = 0, end = 0;
+    SendMessageW(Handle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    std::size_t kept = std::size_t(GetWindowTextLengthW(Handle())) - (end > start ? end - start : 0);
+    bool multiLine = GetWindowLongW(Handle(), GWL_STYLE) & ES_MULTILINE;
+    return kept + PastedLength(Handle(), multiLine) <= std::size_t(maxLength_);
+}
+
 void TCustomEdit::WndProc(TMessage& m)
 {
     switch (m.Msg) {
+    case WM_PASTE:
+        if (!readOnly_ && !PasteFits()) {
+            MessageBeep(MB_OK);
+            m.Result = 0;
+            return;
+        }
+        break;
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
         m.Result = ControlColor(reinterpret_cast<HDC>(m.WParam));

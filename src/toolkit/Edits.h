@@ -13,6 +13,9 @@ public:
     explicit TCustomEdit(TComponent* owner);
     const char* ClassName() const override { return "TCustomEdit"; }
 
+    // The most characters the user can type or paste (0: no limit). A paste
+    // that would take the text past it is refused whole; text set by the
+    // program is not limited.
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length);
     bool ReadOnly() const { return readOnly_; }
@@ -32,6 +35,7 @@ protected:
 
 private:
     LRESULT ControlColor(HDC dc);
+    bool PasteFits();
 
     int maxLength_ = 0;
     bool readOnly_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/Application.h"
+#include "toolkit/TaskWindows.h"
 
 TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner)
 {
@@ -175,7 +176,7 @@ void TCustomForm::Show()
     if (!visible_)
         ApplyPosition();
     visible_ = true;
-    ShowWindow(Handle(), SW_SHOWNORMAL);
+    Perform(CM_SHOWINGCHANGED, TRUE);
     SetForegroundWindow(Handle());
     FocusFirstControl();
     if (OnShow)
@@ -186,7 +187,7 @@ void TCustomForm::Hide()
 {
     visible_ = false;
     if (HandleAllocated())
-        ShowWindow(Handle(), SW_HIDE);
+        Perform(CM_SHOWINGCHANGED, FALSE);
 }
 
 void TCustomForm::Close()
@@ -208,15 +209,18 @@ TModalResult TCustomForm::ShowModal()
         ReleaseCapture();
     HWND previousActive = GetActiveWindow();
     HandleNeeded();
-    std::vector<HWND> disabled = Application ? Application->DisableTaskWindows(Handle()) : std::vector<HWND>{};
-    modal_ = true;
-    modalResult_ = mrNone;
-    Show();
-    while (modalResult_ == mrNone && Application && !Application->Terminated())
-        Application->HandleMessage();
-    TModalResult result = modalResult_;
-    if (Application)
-        Application->EnableTaskWindows(disabled);
+    TModalResult result = mrNone;
+    // The other windows are enabled again before this one hides, so that one
+    // of them can take the activation.
+    {
+        TTaskWindowsDisabled inert(Handle());
+        modal_ = true;
+        modalResult_ = mrNone;
+        Show();
+        while (modalResult_ == mrNone && Application && !Application->Terminated())
+            Application->HandleMessage();
+        result = modalResult_;
+    }
     Hide();
     modal_ = false;
     if (previousActive && IsWindow(previousActive))
@@ -255,6 +259,12 @@ bool TCustomForm::HandleDialogKey(WPARAM key)
 void TCustomForm::WndProc(TMessage& m)
 {
     switch (m.Msg) {
+    case CM_SHOWINGCHANGED:
+        // Showing and hiding go through WindowProc, so a skin provider can
+        // prepare the window before it appears.
+        ShowWindow(Handle(), m.WParam ? SW_SHOWNORMAL : SW_HIDE);
+        m.Result = 0;
+        return;
     case WM_CLOSE:
         Close();
         m.Result = 0;

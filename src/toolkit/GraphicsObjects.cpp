@@ -4,8 +4,11 @@ TFont::TFont() = default;
 
 void TFont::Assign(const TFont& source)
 {
-    if (SameAs(source) && color_ == source.color_)
+    // The same face in another colour keeps its font handle.
+    if (SameAs(source)) {
+        SetColor(source.color_);
         return;
+    }
     name_ = source.name_;
     height_ = source.height_;
     style_ = source.style_;

@@ -44,6 +44,11 @@ public:
     // until one answers non-zero; returns that answer.
     LRESULT BroadcastUntilTaken(UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // Paints the windowless children into a DC of the client area (each with
+    // the origin moved to it and clipped to it), as the control's own paint
+    // does after its background; skin providers paint the background themselves.
+    void PaintControls(HDC dc);
+
     // The windowless child under a client point, topmost first.
     TControl* ControlAtPos(Point p, bool allowDisabled) const;
 
@@ -78,7 +83,6 @@ protected:
     void RecreateWnd();
     // Paints the client area (background already erased), before the windowless children.
     virtual void PaintWindow(HDC dc);
-    void PaintControls(HDC dc);
     bool IsStandardClass() const { return standardClass_; }
 
 private:

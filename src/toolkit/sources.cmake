@@ -18,6 +18,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/Panel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Resources.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SysUtils.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TaskWindows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Timer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WinControl.cpp
   )

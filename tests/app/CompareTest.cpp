@@ -112,4 +112,41 @@ TEST_F(CompareTest, AFileLockedForWritingEndsTheCommandWithTheErrorBox)
     EXPECT_EQ(Status(), NotIdentical);
 }
 
+// A pipe, a device or a /proc file under Wine ends the command with the error
+// box: never a hang, never a verdict. Under Wine a named pipe does not even
+// pass the existence test (its attributes cannot be read), so there the
+// status line says so instead.
+TEST_F(CompareTest, APipeADeviceOrAMadeUpFileEndsWithTheErrorBoxNotAVerdict)
+{
+    std::string a = dir.WriteFile("a.bin", "abc");
+    IdlePipe pipe;
+    for (const std::string& other : {pipe.Path(), std::string("NUL"), std::string("Z:\\proc\\self\\status")}) {
+        for (int slot : {1, 2}) {
+            SCOPED_TRACE(other + " in slot " + std::to_string(slot));
+            Compare(a, a);
+            ASSERT_EQ(Status(), Identical);
+            DialogAnswerer answer("File comparing utility", "OK");
+            slot == 1 ? Compare(other, a) : Compare(a, other);
+            answer.Stop();
+            DWORD_PTR result = 0;
+            EXPECT_NE(SendMessageTimeoutA(form->Handle(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0)
+                << "the window answers";
+            if (!FileExists(other)) {
+                EXPECT_EQ(Status(), "File " + std::to_string(slot) + " not exists");
+                continue;
+            }
+            ASSERT_TRUE(answer.Result().seen) << "no error box";
+            ASSERT_EQ(answer.Result().texts.size(), 1u);
+            EXPECT_NE(answer.Result().texts[0].find("\". It is not a file stored on a disk."), std::string::npos)
+                << answer.Result().texts[0];
+            EXPECT_EQ(Status(), Identical) << "the status line keeps its text";
+        }
+    }
+    DialogAnswerer answer("File comparing utility", "OK");
+    Compare("Z:\\proc\\self\\status", "Z:\\proc\\self\\status");
+    answer.Stop();
+    EXPECT_TRUE(answer.Result().seen) << "the same /proc file twice is no verdict either";
+    EXPECT_EQ(Status(), Identical);
+}
+
 }  // namespace

@@ -89,6 +89,23 @@ TEST(FileCrc32, LeavesTheFileClosed)
     CloseHandle(exclusive);
 }
 
+TEST(FileCrc32, PipesDevicesAndMadeUpFilesAreRefused)
+{
+    IdlePipe pipe;
+    for (const std::string& path : {pipe.Path(), std::string("NUL"), std::string("Z:\\proc\\self\\status")}) {
+        try {
+            FileCrc32(path);
+            ADD_FAILURE() << path << ": no error";
+        } catch (const EFOpenError& e) {
+            EXPECT_NE(e.Message().find("It is not a file stored on a disk"), std::string::npos) << e.Message();
+        }
+    }
+    TempDir dir;
+    std::string bytes = Bytes(100000);
+    EXPECT_EQ(FileCrc32(dir.WriteFile("stored.bin", bytes)), TableChecksum(bytes))
+        << "the check leaves the file read from its start";
+}
+
 TEST(FileCrc32, OpenFailuresRaiseTheSystemErrorNumber)
 {
     TempDir dir;

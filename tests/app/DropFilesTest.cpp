@@ -1,29 +1,6 @@
-#include <shlobj.h>
-
 #include "app/MainWindowFixture.h"
 
 namespace {
-
-// A drop handle as the shell hands it over: a DROPFILES header followed by
-// the zero-ended paths and a final zero, in movable global memory.
-HDROP MakeDrop(const std::vector<std::string>& paths, POINT at = {20, 90})
-{
-    std::size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& p : paths)
-        size += p.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->pt = at;
-    header->fWide = FALSE;
-    char* list = reinterpret_cast<char*>(header + 1);
-    for (const std::string& p : paths) {
-        memcpy(list, p.c_str(), p.size() + 1);
-        list += p.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 class DropFilesTest : public MainWindowTest {
 protected:

@@ -131,6 +131,84 @@ TEST_F(FileCommandsTest, ConfirmedDeleteEmptiesTheEditAndTheNextCompareSaysSo)
     }
 }
 
+// The shell's confirmation is owned by no window. While it is open, a click
+// on Compare or Delete File and a drop on the window reach nothing: a second
+// delete inside the first, a Compare holding the file, a path put in the edit
+// that the delete's success would wipe.
+TEST_F(FileCommandsTest, WhileTheDeleteConfirmationIsOpenTheWindowIsInert)
+{
+    std::string a = dir.WriteFile("first.txt", "same");
+    std::string b = dir.WriteFile("second.txt", "same");
+    std::string c = dir.WriteFile("dropped.txt", "c");
+    form->FileName1->SetText(a);
+    form->FileName2->SetText(b);
+    bool enabledMeanwhile = true;
+    DialogAnswerer answer("Confirm file deletion", "No", [&](HWND dialog) {
+        enabledMeanwhile = IsWindowEnabled(form->Handle());
+        // Out of the way of the buttons the clicks aim at.
+        SetWindowPos(dialog, nullptr, 0, GetSystemMetrics(SM_CYSCREEN) - 120, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ClickAtScreen(ScreenCentre(form->PvxButton1->Handle()));
+        // Were the window not inert, this delete would open a second
+        // confirmation inside the first, which nothing here would answer.
+        if (!enabledMeanwhile)
+            ClickAtScreen(ScreenCentre(form->sBitBtn3->Handle()));
+        PostMessageA(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({c})), 0);
+    });
+    Click(form->sBitBtn1);
+    answer.Stop();
+    ASSERT_TRUE(answer.Result().pressed);
+    EXPECT_FALSE(enabledMeanwhile);
+    EXPECT_EQ(Status(), StartPrompt) << "no Compare ran";
+    EXPECT_EQ(form->FileName1->Text(), a);
+    EXPECT_EQ(form->FileName2->Text(), b) << "no drop and no second delete";
+    EXPECT_EQ(CurrentPath2, "");
+    EXPECT_TRUE(Exists(a) && Exists(b));
+
+    EXPECT_TRUE(IsWindowEnabled(form->Handle())) << "after the answer the program works as before";
+    ClickAtScreen(ScreenCentre(form->PvxButton1->Handle()));
+    PumpMessages();
+    EXPECT_EQ(Status(), Identical);
+    form->FileName1->SetText("");
+    SendMessageA(form->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({c})), 0);
+    EXPECT_EQ(form->FileName1->Text(), c);
+}
+
+// The system drops a trailing dot or space when it opens a path: under Wine,
+// where a folder can hold both, "report.txt." read the bytes of "report.txt".
+TEST_F(FileCommandsTest, APathWhoseNameEndsInADotOrASpaceNamesNoFile)
+{
+    std::string plain = dir.WriteFile("report.txt", "plain");
+    std::string plainToo = dir.WriteFile("notes", "plain");
+    std::vector<std::string> unreachable = {plain + ".", plainToo + " ", dir.Path() + ".\\report.txt"};
+    for (const std::string& path : {unreachable[0], unreachable[1]}) {
+        HANDLE file = CreateFileA(("\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+        CloseHandle(file);
+    }
+    for (const std::string& path : unreachable) {
+        SCOPED_TRACE(path);
+        Compare(path, plain);
+        EXPECT_EQ(Status(), "File 1 not exists");
+        Compare(plain, path);
+        EXPECT_EQ(Status(), "File 2 not exists");
+        form->FileName1->SetText(path);
+        DialogAnswerer answer("", "Yes");
+        Click(form->sBitBtn1);
+        Click(form->sBitBtn2);
+        answer.Stop();
+        EXPECT_FALSE(answer.Result().seen) << "neither the shell nor the folder picker was asked";
+        EXPECT_EQ(form->FileName1->Text(), path);
+    }
+    EXPECT_EQ(ReadAll(plain), "plain");
+    EXPECT_EQ(ReadAll(plainToo), "plain");
+    for (const std::string& path : {unreachable[0], unreachable[1]}) {
+        EXPECT_NE(GetFileAttributesA(("\\\\?\\" + path).c_str()), INVALID_FILE_ATTRIBUTES) << path;
+        DeleteFileA(("\\\\?\\" + path).c_str());
+    }
+    EXPECT_FALSE(HasUnreachableName(dir.Path() + "\\..\\a\\.\\b.txt"));
+}
+
 TEST_F(FileCommandsTest, MoveIntoAChosenFolder)
 {
     std::string a = dir.WriteFile("move-me.txt", "moving");

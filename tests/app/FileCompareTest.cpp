@@ -157,6 +157,25 @@ TEST(FilesHaveEqualContents, AFileOpenForWritingCannotBeOpened)
         << "trailing full stop or white space: [" << reason << "]";
 }
 
+// What is no file stored on a disk is refused before anything is read from
+// it: a read of a pipe waits for a writer that never comes, NUL has no bytes
+// of its own, and a /proc file under Wine tells a size of 0 yet gives other
+// bytes at every read.
+TEST(FilesHaveEqualContents, PipesDevicesAndMadeUpFilesAreRefused)
+{
+    TempDir dir;
+    const std::string a = dir.WriteFile("a.bin", "abc");
+    IdlePipe pipe;
+    for (const std::string& other : {pipe.Path(), std::string("NUL"), std::string("Z:\\proc\\self\\status")}) {
+        for (bool first : {true, false}) {
+            const std::string message = first ? OpenErrorOf(other, a) : OpenErrorOf(a, other);
+            EXPECT_EQ(message.rfind("Cannot open file \"", 0), 0u) << message;
+            EXPECT_NE(message.find("\". It is not a file stored on a disk"), std::string::npos) << message;
+        }
+    }
+    EXPECT_EQ(OpenErrorOf("Z:\\proc\\self\\status", "Z:\\proc\\self\\status").find("no error"), std::string::npos);
+}
+
 TEST(FilesHaveEqualContents, OpenErrorsNameTheFullPath)
 {
     TempDir dir;

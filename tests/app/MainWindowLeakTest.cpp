@@ -3,6 +3,7 @@
 #include "app/About.h"
 #include "app/StartUp.h"
 #include "app/frmMain.h"
+#include "skin/forms/RunTimeProviders.h"
 #include "support/WinTestHelpers.h"
 #include "toolkit/Application.h"
 
@@ -32,6 +33,31 @@ TEST(MainWindowLeaks, OpeningAndClosingAHundredTimesLeaksNoGdiOrUserObjects)
         OpenAndCloseWindows();
     EXPECT_LE(CountGdiObjects(), gdiBefore + 2);
     EXPECT_LE(CountThreadWindows(), userBefore);
+    EXPECT_EQ(RunTimeProviderCount(), 0) << "each About box's provider went with its window";
+}
+
+TEST(MainWindowLeaks, ShowingTheSkinnedAboutBoxAHundredTimesLeaksNothing)
+{
+    CreateApplicationForms(*Application);
+    Form1->Show();
+    PumpMessages();
+    auto showAbout = [] {
+        WhenVisible closeAbout(AboutBox->Handle(), [] { AboutBox->SetModalResult(mrOk); });
+        AboutBox->ShowModal();
+        PumpMessages();
+    };
+    showAbout();
+    int gdiBefore = CountGdiObjects();
+    int userBefore = CountThreadWindows();
+    for (int i = 0; i < 100; ++i)
+        showAbout();
+    EXPECT_LE(CountGdiObjects(), gdiBefore + 2);
+    EXPECT_LE(CountThreadWindows(), userBefore);
+    EXPECT_EQ(RunTimeProviderCount(), 1) << "one run-time provider for the one About box";
+    delete AboutBox;
+    delete Form1;
+    PumpMessages();
+    EXPECT_EQ(RunTimeProviderCount(), 0);
 }
 
 }  // namespace

@@ -32,7 +32,10 @@ TEST_F(MainWindowTest, WindowSettingsAndControlPlacement)
     EXPECT_FALSE(style & WS_THICKFRAME) << "the window must not be resizable";
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
-    EXPECT_TRUE(style & WS_SYSMENU);
+    // The skinned frame draws its own caption buttons and menu; the system's
+    // menu style comes back when the skin goes.
+    EXPECT_FALSE(style & WS_SYSMENU);
+    EXPECT_TRUE(form->sSkinProvider1->HadSystemMenu());
     EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
     EXPECT_EQ(Application->Title(), "File comparing utility");
     EXPECT_EQ(WindowText(Application->Handle()), "");

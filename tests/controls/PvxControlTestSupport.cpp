@@ -16,17 +16,15 @@ void TPvxTestForm::ReadFormData()
     SetActiveControl(edit);
 }
 
-Image24 GrabClientAsIs(HWND window)
+namespace {
+
+// What a DC shows in the rectangle (0, 0, w, h).
+Image24 GrabDc(HDC dc, int w, int h)
 {
-    RECT client{};
-    GetClientRect(window, &client);
-    int w = client.right;
-    int h = client.bottom;
     Image24 image(w, h);
     if (w <= 0 || h <= 0)
         return image;
-    WindowDc dc(window);
-    UniqueMemoryDc memory(CreateCompatibleDC(dc.Get()));
+    UniqueMemoryDc memory(CreateCompatibleDC(dc));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = w;
@@ -35,16 +33,36 @@ Image24 GrabClientAsIs(HWND window)
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueBitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     {
         SelectGuard select(memory.Get(), bitmap.Get());
-        BitBlt(memory.Get(), 0, 0, w, h, dc.Get(), 0, 0, SRCCOPY);
+        BitBlt(memory.Get(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
     }
     GdiFlush();
     std::size_t stride = (std::size_t(w) * 3 + 3) & ~std::size_t(3);
     for (int y = 0; y < h; ++y)
         std::memcpy(&image.At(0, y), static_cast<uint8_t*>(bits) + stride * std::size_t(y),
                     std::size_t(w) * 3);
+    return image;
+}
+
+}  // namespace
+
+Image24 GrabClientAsIs(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    WindowDc dc(window);
+    return GrabDc(dc.Get(), client.right, client.bottom);
+}
+
+Image24 GrabWindowAsIs(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    HDC dc = GetWindowDC(window);
+    Image24 image = GrabDc(dc, r.right - r.left, r.bottom - r.top);
+    ReleaseDC(window, dc);
     return image;
 }
 
@@ -59,16 +77,26 @@ Rgb24 SysPixel(int index)
     return ToRgb24(GetSysColor(index));
 }
 
-Rect BoundsOf(const Image24& image, Rgb24 colour, const Rect& within)
+namespace {
+
+template <class Pred>
+Rect BoundsWhere(const Image24& image, const Rect& within, Pred marked)
 {
     Rect area = within.Intersected({0, 0, image.Width(), image.Height()});
     Rect r{area.right, area.bottom, area.left, area.top};
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            if (image.At(x, y) == colour)
+            if (marked(x, y))
                 r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
                      std::max(r.bottom, y + 1)};
     return r.IsEmpty() ? Rect{} : r;
+}
+
+}  // namespace
+
+Rect BoundsOf(const Image24& image, Rgb24 colour, const Rect& within)
+{
+    return BoundsWhere(image, within, [&](int x, int y) { return image.At(x, y) == colour; });
 }
 
 Rect BoundsOf(const Image24& image, Rgb24 colour)
@@ -78,14 +106,14 @@ Rect BoundsOf(const Image24& image, Rgb24 colour)
 
 Rect BoundsOfAllBut(const Image24& image, Rgb24 background, const Rect& within)
 {
-    Rect area = within.Intersected({0, 0, image.Width(), image.Height()});
-    Rect r{area.right, area.bottom, area.left, area.top};
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (image.At(x, y) != background)
-                r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
-                     std::max(r.bottom, y + 1)};
-    return r.IsEmpty() ? Rect{} : r;
+    return BoundsWhere(image, within, [&](int x, int y) { return image.At(x, y) != background; });
+}
+
+Rect BoundsOfChanges(const Image24& before, const Image24& after, const Rect& within)
+{
+    if (before.Width() != after.Width() || before.Height() != after.Height())
+        return {0, 0, after.Width(), after.Height()};
+    return BoundsWhere(after, within, [&](int x, int y) { return before.At(x, y) != after.At(x, y); });
 }
 
 int CountOf(const Image24& image, Rgb24 colour, const Rect& within)

@@ -24,6 +24,8 @@ protected:
 Image24 GrabClient(HWND window);
 // The same without letting the window paint first.
 Image24 GrabClientAsIs(HWND window);
+// What the screen shows of a whole window, frame included, as it is now.
+Image24 GrabWindowAsIs(HWND window);
 
 // A system colour as a pixel.
 Rgb24 SysPixel(int index);
@@ -34,6 +36,9 @@ Rect BoundsOf(const Image24& image, Rgb24 colour, const Rect& within);
 // The smallest rectangle holding every pixel that differs from `background`.
 Rect BoundsOfAllBut(const Image24& image, Rgb24 background, const Rect& within);
 int CountOf(const Image24& image, Rgb24 colour, const Rect& within);
+// The smallest rectangle holding every pixel that differs between two pictures
+// of the same size.
+Rect BoundsOfChanges(const Image24& before, const Image24& after, const Rect& within);
 
 // A picture of `count` images of w x h side by side, image i filled with
 // colours[i]; the bottom-left pixel of the whole strip is `key`.

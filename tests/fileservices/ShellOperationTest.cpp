@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <fstream>
 #include <iterator>
 
@@ -35,6 +37,38 @@ void RemoveFromTrash(const std::string& trash, const std::string& name)
 }
 
 constexpr const char* DeleteConfirmation = "Confirm file deletion";
+
+// The path through drive Z: (the Unix root under Wine) of a Windows path;
+// empty on Windows.
+std::string ThroughDriveZ(const std::string& path)
+{
+    using UnixName = char* (*)(const WCHAR*);
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixName)
+        return {};
+    std::wstring wide(path.begin(), path.end());
+    char* name = unixName(wide.c_str());
+    if (!name)
+        return {};
+    std::string result = "Z:" + std::string(name);
+    HeapFree(GetProcessHeap(), 0, name);
+    for (char& c : result)
+        if (c == '/')
+            c = '\\';
+    return result;
+}
+
+// Volume serial number and file index: which folder a path reaches.
+std::pair<DWORD, DWORD> FolderIdentity(const std::string& path)
+{
+    HANDLE folder = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    BY_HANDLE_FILE_INFORMATION info{};
+    GetFileInformationByHandle(folder, &info);
+    CloseHandle(folder);
+    return {info.dwVolumeSerialNumber, info.nFileIndexLow};
+}
 
 class ShellOperationTest : public testing::Test {
 protected:
@@ -123,6 +157,74 @@ TEST_F(ShellOperationTest, ANameClashTheUserAcceptsReplacesTheFile)
     answer.Stop();
     EXPECT_EQ(ReadAll(existing), "new");
     EXPECT_FALSE(Exists(path));
+}
+
+// Given a missing folder, the shell renamed the file to that path, and the
+// command emptied the edit as if it had been moved.
+TEST_F(ShellOperationTest, AMoveIntoAMissingFolderOrOntoAFileFailsAndTouchesNothing)
+{
+    std::string path = dir.WriteFile("kept.txt", "kept");
+    std::string other = dir.WriteFile("other.txt", "other");
+    DialogAnswerer answer("", "Yes");
+    EXPECT_FALSE(file.Move(path, dir.PathOf("missing")));
+    EXPECT_FALSE(file.Move(path, other));
+    EXPECT_FALSE(file.Move(path, ""));
+    answer.Stop();
+    EXPECT_FALSE(answer.Result().seen) << "refused before the shell is asked";
+    EXPECT_EQ(ReadAll(path), "kept");
+    EXPECT_EQ(ReadAll(other), "other");
+    EXPECT_FALSE(Exists(dir.PathOf("missing")));
+}
+
+// The file's own folder is recognised by identity, not by the text of the
+// path: here through drive Z: (another drive letter for the same place), and
+// with a "." or ".." in the path.
+TEST_F(ShellOperationTest, TheFilesOwnFolderUnderAnotherPathIsRecognised)
+{
+    std::string path = dir.WriteFile("stay.txt", "stay");
+    CreateDirectoryA(dir.PathOf("sub").c_str(), nullptr);
+    std::string viaZ = ThroughDriveZ(dir.Path());
+    ASSERT_FALSE(viaZ.empty());
+    ASSERT_EQ(FolderIdentity(viaZ), FolderIdentity(dir.Path()));
+    DialogAnswerer answer("", "Yes");
+    EXPECT_FALSE(file.Move(path, viaZ));
+    EXPECT_FALSE(file.Move(path, dir.Path() + "\\sub\\.."));
+    EXPECT_FALSE(file.Move(ThroughDriveZ(path), dir.Path() + "\\."));
+    answer.Stop();
+    EXPECT_FALSE(answer.Result().seen);
+    EXPECT_EQ(ReadAll(path), "stay");
+    EXPECT_TRUE(file.Move(path, viaZ + "\\sub")) << "a folder of its own still takes it";
+    EXPECT_EQ(ReadAll(dir.PathOf("sub\\stay.txt")), "stay");
+}
+
+// Wine's prefix links the desktop folder to the home folder: the folder of a
+// file on the desktop, reached through the home folder, is the same folder.
+TEST(ShellOperationLinks, TheFilesOwnFolderThroughASymbolicLinkIsRecognised)
+{
+    char desktop[MAX_PATH] = {};
+    char home[MAX_PATH] = {};
+    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop)));
+    // Wine hands the home folder on as a Windows path through drive Z:, "\\??\\Z:\\root".
+    std::string homeThroughZ = GetEnvironmentVariableA("WINEHOMEDIR", home, MAX_PATH) ? home : "";
+    if (homeThroughZ.rfind("\\??\\", 0) == 0)
+        homeThroughZ.erase(0, 4);
+    if (homeThroughZ.empty() || FolderIdentity(desktop) != FolderIdentity(homeThroughZ))
+        GTEST_SKIP() << "the desktop folder is no link to the home folder here";
+    std::string name = "pvx-link-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64());
+    std::string folder = std::string(desktop) + "\\" + name;
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    std::string path = folder + "\\linked.txt";
+    { std::ofstream(path, std::ios::binary) << "linked"; }
+    TPvxFileCtrl file(nullptr);
+    DialogAnswerer answer("", "Yes");
+    bool moved = file.Move(path, homeThroughZ + "\\" + name);
+    answer.Stop();
+    std::string left = ReadAll(path);
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(folder.c_str());
+    EXPECT_FALSE(moved);
+    EXPECT_FALSE(answer.Result().seen);
+    EXPECT_EQ(left, "linked");
 }
 
 TEST_F(ShellOperationTest, MovingIntoTheFoldersOwnFolderFails)

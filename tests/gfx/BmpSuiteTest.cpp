@@ -1,4 +1,4 @@
-// The decoder against the public BMP Suite images (../shared/testdata/bmpsuite):
+// The decoder against the public BMP Suite images (tests/data/bmpsuite):
 // good files show the picture of g/rgb24.bmp, the rest decode or are refused
 // cleanly, never with a sanitizer report.
 
@@ -9,14 +9,14 @@
 #include <map>
 #include <set>
 
-#include "SharedTestData.h"
+#include "TestData.h"
 #include "gfx/BmpDecoder.h"
 
 namespace {
 
 std::string SuitePath(const std::string& relative)
 {
-    return SharedTestPath("testdata/bmpsuite/" + relative);
+    return TestDataPath("bmpsuite/" + relative);
 }
 
 BmpDecodeResult DecodeSuiteFile(const std::string& relative)

@@ -1,6 +1,10 @@
 #include "support/WinTestHelpers.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
+#include <cstring>
+#include <utility>
 #include <filesystem>
 #include <map>
 
@@ -105,7 +109,13 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM data)
 }  // namespace
 
 DialogAnswerer::DialogAnswerer(std::string captionPart, std::string buttonText)
-    : captionPart_(std::move(captionPart)), buttonText_(std::move(buttonText))
+    : DialogAnswerer(std::move(captionPart), std::move(buttonText), nullptr)
+{
+}
+
+DialogAnswerer::DialogAnswerer(std::string captionPart, std::string buttonText,
+                               std::function<void(HWND dialog)> meanwhile)
+    : captionPart_(std::move(captionPart)), buttonText_(std::move(buttonText)), meanwhile_(std::move(meanwhile))
 {
     timer_ = SetTimer(nullptr, 0, 20, Tick);
     Answerers()[timer_] = this;
@@ -138,6 +148,11 @@ bool DialogAnswerer::TryAnswer()
     EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
     if (!search.found)
         return false;
+    if (meanwhile_) {
+        auto meanwhile = std::exchange(meanwhile_, nullptr);
+        meanwhile(search.found);
+        return false;
+    }
     result_.seen = true;
     result_.caption = WindowText(search.found);
     std::vector<HWND> children;
@@ -159,6 +174,63 @@ bool DialogAnswerer::TryAnswer()
         result_.pressed = true;
     }
     return true;
+}
+
+IdlePipe::IdlePipe()
+{
+    static int count = 0;
+    path_ = "\\\\.\\pipe\\pvx-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
+    for (int i = 0; i < 8; ++i)
+        instances_.push_back(CreateNamedPipeA(path_.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE,
+                                              PIPE_UNLIMITED_INSTANCES, 4096, 4096, 0, nullptr));
+}
+
+IdlePipe::~IdlePipe()
+{
+    for (HANDLE instance : instances_)
+        if (instance != INVALID_HANDLE_VALUE)
+            CloseHandle(instance);
+}
+
+void ClickAtScreen(POINT point)
+{
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = LONG((point.x * 65536LL + width - 1) / width);
+        input.mi.dy = LONG((point.y * 65536LL + height - 1) / height);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+POINT ScreenCentre(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+HDROP MakeDrop(const std::vector<std::string>& paths, POINT at)
+{
+    std::size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& p : paths)
+        size += p.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = at;
+    header->fWide = FALSE;
+    char* list = reinterpret_cast<char*>(header + 1);
+    for (const std::string& p : paths) {
+        memcpy(list, p.c_str(), p.size() + 1);
+        list += p.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
 }
 
 WhenVisible::WhenVisible(HWND window, std::function<void()> action)

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -41,6 +43,10 @@ struct AnsweredDialog {
 class DialogAnswerer {
 public:
     DialogAnswerer(std::string captionPart, std::string buttonText);
+    // The same, but first runs meanwhile(dialog) once the dialog is up, and
+    // presses the button on a later tick: a timer fires only when the queue
+    // is empty, so by then every message meanwhile caused has been handled.
+    DialogAnswerer(std::string captionPart, std::string buttonText, std::function<void(HWND dialog)> meanwhile);
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
     ~DialogAnswerer();
@@ -53,6 +59,7 @@ private:
 
     std::string captionPart_;
     std::string buttonText_;
+    std::function<void(HWND)> meanwhile_;
     UINT_PTR timer_ = 0;
     AnsweredDialog result_;
 };
@@ -98,3 +105,27 @@ int CountThreadWindows();
 
 // The text of a window (title, edit contents, button caption).
 std::string WindowText(HWND window);
+
+// A named pipe of this process that nobody ever writes to; reading it would
+// wait for ever. It has eight instances, so eight opens find one free.
+class IdlePipe {
+public:
+    IdlePipe();
+    IdlePipe(const IdlePipe&) = delete;
+    IdlePipe& operator=(const IdlePipe&) = delete;
+    ~IdlePipe();
+    const std::string& Path() const { return path_; }
+
+private:
+    std::vector<HANDLE> instances_;
+    std::string path_;
+};
+
+// A real left click at a point of the screen, through the system's input.
+void ClickAtScreen(POINT point);
+// The centre of a window on the screen.
+POINT ScreenCentre(HWND window);
+
+// A drop handle as the shell hands it over: a DROPFILES header followed by
+// the zero-ended paths and a final zero, in movable global memory.
+HDROP MakeDrop(const std::vector<std::string>& paths, POINT at = {20, 90});

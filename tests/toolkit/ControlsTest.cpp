@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "core/Exceptions.h"
 #include "support/WinTestHelpers.h"
 #include "toolkit/Application.h"
@@ -193,6 +195,72 @@ TEST_F(ControlsTest, AltWithALettersReachesWindowlessControlsAsADialogCharacter)
     PostMessageA(form->edit->Handle(), WM_CHAR, 'n', 1);
     PumpMessages();
     EXPECT_EQ(form->edit->Text(), "n") << "an edit types its characters itself";
+}
+
+// Puts text on the clipboard, as another program copying it does.
+void CopyToClipboard(const std::string& text)
+{
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
+
+std::string PathOfLength(std::size_t length)
+{
+    std::string path = "C:\\";
+    while (path.size() < length)
+        path += "folder\\";
+    path.resize(length - 4);
+    return path + ".txt";
+}
+
+// A paste cut at the limit can name another, existing file (x.txt from
+// x.txt.bak): a paste that does not fit whole is refused.
+TEST_F(ControlsTest, APasteThatDoesNotFitWholeIsRefusedAndOneThatFitsIsTakenWhole)
+{
+    TEdit* edit = form->edit;
+    edit->SetMaxLength(255);
+    edit->SetFocus();
+    CopyToClipboard(PathOfLength(260));
+    SendMessageA(edit->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(edit->Text(), "");
+    PostMessageA(edit->Handle(), WM_CHAR, 0x16, 0x2F0001);  // Ctrl+V typed
+    PumpMessages();
+    EXPECT_EQ(edit->Text(), "");
+
+    std::string fits = PathOfLength(200);
+    CopyToClipboard(fits + "\r\nsecond line");
+    PostMessageA(edit->Handle(), WM_CHAR, 0x16, 0x2F0001);
+    PumpMessages();
+    EXPECT_EQ(edit->Text(), fits) << "a one-line edit takes the first line";
+
+    // 200 characters in the edit, 60 of them selected: 260 - 60 = 200 fit.
+    CopyToClipboard(std::string(60, 'y'));
+    SendMessageA(edit->Handle(), EM_SETSEL, 0, 60);
+    SendMessageA(edit->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(edit->Text(), std::string(60, 'y') + fits.substr(60));
+    SendMessageA(edit->Handle(), EM_SETSEL, 200, 200);
+    SendMessageA(edit->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(edit->Text().size(), 200u) << "60 more at the end would make 260";
+}
+
+TEST_F(ControlsTest, TypingStopsAtTheLimitAndTheProgramsTextIsNotLimited)
+{
+    TEdit* edit = form->edit;
+    edit->SetMaxLength(255);
+    edit->SetText(std::string(254, 'a'));
+    edit->SetFocus();
+    SendMessageA(edit->Handle(), EM_SETSEL, 254, 254);
+    for (char c : std::string("bcd"))
+        PostMessageA(edit->Handle(), WM_CHAR, WPARAM(c), 1);
+    PumpMessages();
+    EXPECT_EQ(edit->Text(), std::string(254, 'a') + "b");
+    edit->SetText(PathOfLength(300));
+    EXPECT_EQ(edit->Text(), PathOfLength(300));
 }
 
 TEST(ErrorBoxText, AddsAFullStopOnlyAfterCharactersSortingAfterIt)

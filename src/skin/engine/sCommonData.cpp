@@ -714,8 +714,9 @@ void CopyCacheToDC(TControl* control, TsCommonData& binding, Point srcPoint, Poi
         for (TControl* child : parent->Controls()) {
             if (!child->Visible())
                 continue;
-            auto* windowed = dynamic_cast<TWinControl*>(child);
-            bool paintsItself = !windowed || (child->ControlStyle & csOpaque);
+            // A transparent windowless child draws over what lies under it, so
+            // only children that cover their whole area are left out.
+            bool paintsItself = child->ControlStyle & csOpaque;
             Rect r = child->BoundsRect().Translated(childOffset.x, childOffset.y);
             if (paintsItself && !r.Intersected(destRect).IsEmpty())
                 ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);

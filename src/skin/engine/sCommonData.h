@@ -149,8 +149,8 @@ bool QueryParentBackground(TsBgQuery& query, TControl* parent, bool paintNow);
 void RefillBorderCorners(TsCommonData& binding, int state, unsigned corners);
 
 // Copies the destRect-sized block at srcPoint of the binding's cache to
-// destRect of dc, with the visible children that paint themselves clipped out
-// (graphic controls and opaque windowed ones, moved by childOffset); with
-// refillCorners the border corners are refilled first.
+// destRect of dc, with the visible children that cover their whole area
+// (opaque ones, moved by childOffset) clipped out; with refillCorners the
+// border corners are refilled first.
 void CopyCacheToDC(TControl* control, TsCommonData& binding, Point srcPoint, Point childOffset, bool refillCorners,
                    HDC dc, const Rect& destRect);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <utility>
 
 #include "core/Exceptions.h"
 #include "skin/engine/EngineState.h"
@@ -334,8 +335,12 @@ void TsSkinManager::FreezeSkinnedForms()
         SkinEngine().AnimationInProgress = true;
     for (TCustomForm* form : SkinEngine().SkinnedForms) {
         TsFormSkinner* skinner = FormSkinnerOf(form);
-        if (skinner && skinner->SkinManager() == this && form->HandleAllocated() && IsWindowVisible(form->Handle()))
-            SendMessageA(form->Handle(), WM_SETREDRAW, FALSE, 0);
+        HWND window = form->HandleAllocated() ? form->Handle() : nullptr;
+        bool frozen = std::find(frozenForms_.begin(), frozenForms_.end(), window) != frozenForms_.end();
+        if (skinner && skinner->SkinManager() == this && window && IsWindowVisible(window) && !frozen) {
+            SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+            frozenForms_.push_back(window);
+        }
     }
 }
 
@@ -343,11 +348,14 @@ void TsSkinManager::ThawSkinnedForms()
 {
     if (IsDefault())
         SkinEngine().AnimationInProgress = false;
+    // The forms frozen before: Wine takes a window whose drawing is off for an
+    // invisible one, so visibility cannot tell them now.
+    std::vector<HWND> frozen = std::exchange(frozenForms_, {});
     std::vector<TCustomForm*> forms = SkinEngine().SkinnedForms;
     for (TCustomForm* form : forms) {
         TsFormSkinner* skinner = FormSkinnerOf(form);
         if (!skinner || skinner->SkinManager() != this || !form->HandleAllocated() ||
-            !IsWindowVisible(form->Handle()))
+            std::find(frozen.begin(), frozen.end(), form->Handle()) == frozen.end())
             continue;
         if (animEffects_.SkinChanging.Active)
             skinner->FadeToNewLook(animEffects_.SkinChanging.Time);

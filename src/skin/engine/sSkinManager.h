@@ -5,6 +5,8 @@
 // change to all forms and, through them, to every skinned control with the
 // engine message. The first manager created is the process's default one.
 
+#include <windows.h>
+
 #include <array>
 #include <functional>
 #include <string>
@@ -138,6 +140,7 @@ private:
     std::array<std::vector<std::string>, kThirdPartyKinds> classLists_;
     TsSkinModel model_;
     std::string loadError_;
+    std::vector<HWND> frozenForms_;  // windows whose drawing a skin change turned off
 };
 
 // The process's default skin manager, or nullptr.

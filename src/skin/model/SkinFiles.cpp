@@ -6,12 +6,18 @@
 #include "skin/model/SkinIni.h"
 #include "skin/model/acSkinPack.h"
 
+TsPackageFiles::TsPackageFiles(const TacSkinConvertor& package) : package_(package)
+{
+    for (std::size_t i = 0; i < package.Members().size(); ++i)
+        byUpperName_.try_emplace(UpperCaseAscii(package.Members()[i].FileName), i);
+}
+
 std::optional<std::vector<uint8_t>> TsPackageFiles::Bitmap(const std::string& name) const
 {
-    for (const TacImageItem& item : package_.Members())
-        if (UpperCaseAscii(item.FileName) == name)
-            return item.Data.Bytes();
-    return std::nullopt;
+    auto it = byUpperName_.find(name);
+    if (it == byUpperName_.end())
+        return std::nullopt;
+    return package_.Members()[it->second].Data.Bytes();
 }
 
 std::optional<std::vector<uint8_t>> TsPackageFiles::Jpeg(const std::string& name) const

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TacSkinConvertor;
@@ -22,12 +23,13 @@ public:
 // exactly (so "MASTER.BMP" finds "Master.bmp", "master.bmp" finds nothing).
 class TsPackageFiles final : public TsSkinFiles {
 public:
-    explicit TsPackageFiles(const TacSkinConvertor& package) : package_(package) {}
+    explicit TsPackageFiles(const TacSkinConvertor& package);
     std::optional<std::vector<uint8_t>> Bitmap(const std::string& name) const override;
     std::optional<std::vector<uint8_t>> Jpeg(const std::string& name) const override;
 
 private:
     const TacSkinConvertor& package_;
+    std::unordered_map<std::string, std::size_t> byUpperName_;  // the first member of each name
 };
 
 // Files under a skin path (a folder with its trailing separator); names that

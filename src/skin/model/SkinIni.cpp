@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <unordered_set>
 
 #include "core/Exceptions.h"
 
@@ -142,6 +143,7 @@ const std::string* TacIniView::Section::Find(std::string_view keyUpper) const
 TacIniView::TacIniView(std::string_view text)
 {
     Section* current = nullptr;
+    std::unordered_set<std::string> currentKeys;  // the first line of a key wins
     ForEachLine(text, [&](std::string_view raw) {
         std::string_view line = TrimBlanks(raw);
         if (line.empty() || line[0] == ';')
@@ -149,12 +151,9 @@ TacIniView::TacIniView(std::string_view text)
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             std::string_view name = TrimBlanks(line.substr(1, line.size() - 2));
             std::string upper = UpperCaseAscii(name);
-            if (FindSectionMutable(upper)) {
-                current = nullptr;  // the first section of a name wins
-                return;
-            }
-            sections_.push_back({std::string(name), std::move(upper), {}});
-            current = &sections_.back();
+            currentKeys.clear();
+            // The first section of a name wins; a later one is dropped whole.
+            current = FindSectionMutable(upper) ? nullptr : &AppendSection({std::string(name), std::move(upper), {}});
             return;
         }
         std::size_t equals = line.find('=');
@@ -162,27 +161,35 @@ TacIniView::TacIniView(std::string_view text)
             return;
         std::string_view key = TrimBlanks(line.substr(0, equals));
         std::string upper = UpperCaseAscii(key);
-        if (current->Find(upper))
+        if (!currentKeys.insert(upper).second)
             return;
         current->Entries.push_back({std::string(key), std::string(TrimBlanks(line.substr(equals + 1))), std::move(upper)});
     });
 }
 
-TacIniView::Section* TacIniView::FindSectionMutable(std::string_view nameUpper)
+TacIniView::Section& TacIniView::AppendSection(Section section)
 {
-    for (Section& section : sections_)
-        if (section.NameUpper == nameUpper)
-            return &section;
-    return nullptr;
+    sectionIndex_.emplace(section.NameUpper, sections_.size());
+    sections_.push_back(std::move(section));
+    return sections_.back();
+}
+
+TacIniView::Section* TacIniView::FindSectionMutable(const std::string& nameUpper)
+{
+    auto it = sectionIndex_.find(nameUpper);
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+}
+
+int TacIniView::SectionIndex(std::string_view name) const
+{
+    auto it = sectionIndex_.find(UpperCaseAscii(name));
+    return it == sectionIndex_.end() ? -1 : int(it->second);
 }
 
 const TacIniView::Section* TacIniView::FindSection(std::string_view name) const
 {
-    std::string upper = UpperCaseAscii(name);
-    for (const Section& section : sections_)
-        if (section.NameUpper == upper)
-            return &section;
-    return nullptr;
+    int index = SectionIndex(name);
+    return index < 0 ? nullptr : &sections_[std::size_t(index)];
 }
 
 const std::string* TacIniView::FindValue(std::string_view section, std::string_view key) const
@@ -222,16 +229,18 @@ void TacIniView::MergeFrom(const TacIniView& other)
     for (const Section& theirs : other.sections_) {
         Section* ours = FindSectionMutable(theirs.NameUpper);
         if (!ours) {
-            sections_.push_back(theirs);
+            AppendSection(theirs);
             continue;
         }
+        std::unordered_map<std::string, std::size_t> keys;
+        for (std::size_t i = 0; i < ours->Entries.size(); ++i)
+            keys.emplace(ours->Entries[i].KeyUpper, i);
         for (const Entry& entry : theirs.Entries) {
-            auto it = std::find_if(ours->Entries.begin(), ours->Entries.end(),
-                                   [&](const Entry& e) { return e.KeyUpper == entry.KeyUpper; });
-            if (it != ours->Entries.end())
-                it->Value = entry.Value;
-            else
+            auto [it, added] = keys.emplace(entry.KeyUpper, ours->Entries.size());
+            if (added)
                 ours->Entries.push_back(entry);
+            else
+                ours->Entries[it->second].Value = entry.Value;
         }
     }
 }

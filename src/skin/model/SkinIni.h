@@ -10,10 +10,15 @@
 // section wins and the later one is dropped whole; within a section the first
 // line of a key wins. A key present with an empty value reads as empty text,
 // not as the default.
+//
+// The text comes from skins on disk, so building the view and finding a
+// section cost the same whatever the number of sections: names are hashed,
+// never compared against every earlier one.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class TacIniView {
@@ -36,6 +41,8 @@ public:
 
     const std::vector<Section>& Sections() const { return sections_; }
     const Section* FindSection(std::string_view name) const;
+    // The position of a section in Sections(), -1 when there is none.
+    int SectionIndex(std::string_view name) const;
     // The value of a key, nullptr when the section or the key is missing.
     const std::string* FindValue(std::string_view section, std::string_view key) const;
 
@@ -53,9 +60,11 @@ public:
     void MergeFrom(const TacIniView& other);
 
 private:
-    Section* FindSectionMutable(std::string_view nameUpper);
+    Section* FindSectionMutable(const std::string& nameUpper);
+    Section& AppendSection(Section section);
 
     std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // by NameUpper
 };
 
 // Text helpers shared by the skin readers.

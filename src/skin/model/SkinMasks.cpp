@@ -231,7 +231,7 @@ std::optional<TsImageEntry> ParseImageEntry(std::string_view section, std::strin
     return OlderRectangleEntry(std::move(m), value);
 }
 
-void AttachEntryBitmap(TsImageEntry& entry, Image24 bitmap)
+void AttachEntryBitmap(TsImageEntry& entry, TsSharedImage bitmap)
 {
     TsMaskData& m = entry.Mask;
     SetRectangle(m, 0, 0, bitmap.Width(), bitmap.Height());

@@ -3,6 +3,7 @@
 // cut from the master bitmap or held in a bitmap of its own.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,29 @@ class TsSkinModel;
 
 enum class TacImgType : uint8_t { itisaBorder, itisaTexture, itisaGlyph };
 
+// A decoded skin image, held once however many masks or patterns name its
+// file. Painters only read it; the loader changes its colours in place.
+class TsSharedImage {
+public:
+    TsSharedImage() = default;
+    // Implicit, so that a mask made field by field takes an image of its own.
+    TsSharedImage(Image24 image) : image_(std::make_shared<Image24>(std::move(image))) {}
+
+    int Width() const { return image_ ? image_->Width() : 0; }
+    int Height() const { return image_ ? image_->Height() : 0; }
+    bool IsEmpty() const { return !image_ || image_->IsEmpty(); }
+    ConstView24 View() const { return image_ ? image_->View() : ConstView24(); }
+    // The pixels themselves, for the loader; every holder sees the change.
+    View24 MutableView() const { return image_ ? image_->View() : View24(); }
+    // Identifies the pixels: equal for every holder of one decoded image.
+    const void* Identity() const { return image_.get(); }
+
+private:
+    std::shared_ptr<Image24> image_;
+};
+
 struct TsMaskData {
-    Image24 Image;  // its own bitmap; empty when cut from the master bitmap
+    TsSharedImage Image;  // its own bitmap; empty when cut from the master bitmap
     std::string SectionName;
     std::string PropertyName;
     int32_t Left = 0;  // the rectangle, in Image or in the master bitmap;
@@ -67,4 +89,4 @@ void CompleteStoredMask(TsMaskData& m);
 
 // Completes an entry whose bitmap has been read: takes the bitmap and its
 // rectangle and derives the border widths the entry leaves open.
-void AttachEntryBitmap(TsImageEntry& entry, Image24 bitmap);
+void AttachEntryBitmap(TsImageEntry& entry, TsSharedImage bitmap);

@@ -1,6 +1,7 @@
 #include "skin/model/SkinModel.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "gfx/BmpDecoder.h"
 #include "skin/model/SkinColors.h"
@@ -48,11 +49,12 @@ void ShiftSectionColors(TsGeneralData& d, int hueOffset, int saturation)
     }
 }
 
-void ShiftImage(Image24& image, int hueOffset, int saturation)
+void ShiftImage(View24 image, int hueOffset, int saturation)
 {
-    ShiftHue(image.View(), hueOffset);
-    ChangeSaturation(image.View(), saturation);
+    ShiftHue(image, hueOffset);
+    ChangeSaturation(image, saturation);
 }
+
 
 }  // namespace
 
@@ -68,6 +70,9 @@ void TsSkinModel::Clear()
     skinData_ = TsSkinData();
     skinData_.Active = active;
     warnings_.clear();
+    decodedFiles_.clear();
+    decodedPixels_ = 0;
+    BuildLookups();
     RecomputeCommonIndexes();
 }
 
@@ -118,6 +123,7 @@ void TsSkinModel::LoadFromStoredSkin(const TsStoredSkin& skin, const TsSkinLoadO
         return;
     }
     Clear();
+    maxPixels_ = options.MaxPixels;
     try {
         LoadCollections(skin);
         TacIniView common(options.CommonSections);
@@ -126,6 +132,7 @@ void TsSkinModel::LoadFromStoredSkin(const TsStoredSkin& skin, const TsSkinLoadO
         LoadCommonPatterns(common, commonFiles, options.JpegDecoder);
         ApplyColorChanges(options.HueOffset, options.Saturation);
         loaded_ = true;
+        BuildLookups();
         RecomputeCommonIndexes();
     } catch (...) {
         Clear();
@@ -135,6 +142,7 @@ void TsSkinModel::LoadFromStoredSkin(const TsStoredSkin& skin, const TsSkinLoadO
 
 void TsSkinModel::LoadFromIni(const TacIniView& ini, const TsSkinFiles& files, const TsSkinLoadOptions& options)
 {
+    maxPixels_ = options.MaxPixels;
     try {
         TacIniView common(options.CommonSections);
         TsFolderFiles commonFiles(skinData_.SkinPath);
@@ -151,7 +159,9 @@ void TsSkinModel::LoadFromIni(const TacIniView& ini, const TsSkinFiles& files, c
             sections_ = ReadSkinSections(merged);
         }
         ApplyColorChanges(options.HueOffset, options.Saturation);
+        decodedFiles_.clear();
         loaded_ = true;
+        BuildLookups();
         RecomputeCommonIndexes();
     } catch (...) {
         Clear();
@@ -159,25 +169,67 @@ void TsSkinModel::LoadFromIni(const TacIniView& ini, const TsSkinFiles& files, c
     }
 }
 
-bool TsSkinModel::ReadBitmapFile(const TsSkinFiles& files, const std::string& name, Image24& image)
+bool TsSkinModel::TakeFromPixelBudget(const std::string& name, int width, int height)
+{
+    int64_t pixels = int64_t(width) * height;
+    if (decodedPixels_ + pixels > maxPixels_) {
+        warnings_.push_back("Skin image \"" + name + "\" skipped: the skin's images exceed " +
+                            std::to_string(maxPixels_) + " pixels in all");
+        return false;
+    }
+    decodedPixels_ += pixels;
+    return true;
+}
+
+Image24 TsSkinModel::DecodeBitmap(const TsSkinFiles& files, const std::string& name)
 {
     std::optional<std::vector<uint8_t>> bytes = files.Bitmap(name);
     if (!bytes)
-        return false;
+        return {};
     BmpDecodeResult decoded = DecodeBmp(*bytes);
     if (!decoded.Ok()) {
         warnings_.push_back("Skin image \"" + name + "\" skipped: " + decoded.error);
-        return false;
+        return {};
     }
-    image = std::move(decoded.image);
-    return true;
+    if (!TakeFromPixelBudget(name, decoded.image.Width(), decoded.image.Height()))
+        return {};
+    return std::move(decoded.image);
+}
+
+TsSharedImage TsSkinModel::DecodeBitmapFile(const TsSkinFiles& files, const std::string& name)
+{
+    auto [cached, added] = decodedFiles_.try_emplace("BMP:" + name);
+    if (added)
+        if (Image24 image = DecodeBitmap(files, name); !image.IsEmpty())
+            cached->second = TsSharedImage(std::move(image));
+    return cached->second;
+}
+
+TsSharedImage TsSkinModel::DecodeJpegFile(const TsSkinFiles& files, const std::string& name,
+                                          const TacJpegDecoder& decoder)
+{
+    auto [cached, added] = decodedFiles_.try_emplace("JPEG:" + name);
+    if (!added)
+        return cached->second;
+    std::optional<std::vector<uint8_t>> bytes = files.Jpeg(name);
+    if (!bytes)
+        return {};
+    std::optional<Image24> picture = decoder.Decode(*bytes);
+    if (!picture || picture->Width() == 0) {
+        warnings_.push_back("JPEG texture \"" + name + "\" skipped: it cannot be decoded");
+        return {};
+    }
+    if (!TakeFromPixelBudget(name, picture->Width(), picture->Height()))
+        return {};
+    cached->second = TsSharedImage(std::move(*picture));
+    return cached->second;
 }
 
 void TsSkinModel::LoadMasks(const TacIniView& ini, const TsSkinFiles& files)
 {
     std::string masterName = ini.ReadString(kGlobalInfo, "MASTERBITMAP", "");
     if (!masterName.empty())
-        ReadBitmapFile(files, masterName, master_);
+        master_ = DecodeBitmap(files, masterName);
     for (const TacIniView::Section& section : ini.Sections()) {
         bool global = section.NameUpper == kGlobalInfo;
         for (const TacIniView::Entry& entry : section.Entries) {
@@ -187,8 +239,8 @@ void TsSkinModel::LoadMasks(const TacIniView& ini, const TsSkinFiles& files)
             if (!parsed)
                 continue;
             if (!parsed->FileName.empty()) {
-                Image24 bitmap;
-                if (!ReadBitmapFile(files, parsed->FileName, bitmap) || bitmap.Width() < 1)
+                TsSharedImage bitmap = DecodeBitmapFile(files, parsed->FileName);
+                if (bitmap.Width() < 1)
                     continue;
                 AttachEntryBitmap(*parsed, std::move(bitmap));
             }
@@ -211,8 +263,8 @@ void TsSkinModel::LoadCommonMasks(const TacIniView& common, const TsSkinFiles& f
             if (!parsed)
                 continue;
             if (!parsed->FileName.empty()) {
-                Image24 bitmap;
-                if (!ReadBitmapFile(files, parsed->FileName, bitmap) || bitmap.Width() < 1)
+                TsSharedImage bitmap = DecodeBitmapFile(files, parsed->FileName);
+                if (bitmap.Width() < 1)
                     continue;
                 AttachEntryBitmap(*parsed, std::move(bitmap));
             }
@@ -228,19 +280,14 @@ void TsSkinModel::LoadPatterns(const TacIniView& ini, const TsSkinFiles& files, 
         for (const TacIniView::Entry& entry : section.Entries) {
             if (!IsJpegName(entry.Value))
                 continue;
-            std::optional<std::vector<uint8_t>> bytes = files.Jpeg(entry.Value);
-            if (!bytes)
-                continue;
             if (!decoder) {
-                warnings_.push_back("JPEG texture \"" + entry.Value + "\" skipped: no JPEG decoder");
+                if (files.Jpeg(entry.Value))
+                    warnings_.push_back("JPEG texture \"" + entry.Value + "\" skipped: no JPEG decoder");
                 continue;
             }
-            std::optional<Image24> picture = decoder->Decode(*bytes);
-            if (!picture || picture->Width() == 0) {
-                warnings_.push_back("JPEG texture \"" + entry.Value + "\" skipped: it cannot be decoded");
-                continue;
-            }
-            AddPicture(std::move(*picture), section.Name, entry.Key);
+            TsSharedImage picture = DecodeJpegFile(files, entry.Value, *decoder);
+            if (!picture.IsEmpty())
+                AddPicture(picture, section.Name, entry.Key);
         }
     }
 }
@@ -253,23 +300,20 @@ void TsSkinModel::LoadCommonPatterns(const TacIniView& common, const TsSkinFiles
         return;
     for (const TacIniView::Section& section : common.Sections()) {
         for (const TacIniView::Entry& entry : section.Entries) {
-            std::optional<std::vector<uint8_t>> bytes;
-            if (IsJpegName(entry.Value))
-                bytes = files.Jpeg(entry.Value);
-            std::optional<Image24> picture;
-            if (bytes)
-                picture = decoder->Decode(*bytes);
-            if (picture && picture->Width() > 0)
-                patterns_.push_back({std::move(*picture), UpperCaseAscii(section.Name), entry.KeyUpper});
+            if (!IsJpegName(entry.Value))
+                continue;
+            TsSharedImage picture = DecodeJpegFile(files, entry.Value, *decoder);
+            if (!picture.IsEmpty())
+                patterns_.push_back({picture, UpperCaseAscii(section.Name), entry.KeyUpper});
         }
     }
 }
 
 // Large pictures stay patterns; small ones become texture masks.
-void TsSkinModel::AddPicture(Image24 picture, std::string_view section, std::string_view key)
+void TsSkinModel::AddPicture(const TsSharedImage& picture, std::string_view section, std::string_view key)
 {
     if (int64_t(picture.Width()) * picture.Height() >= kMinPatternPixels) {
-        patterns_.push_back({std::move(picture), UpperCaseAscii(section), UpperCaseAscii(key)});
+        patterns_.push_back({picture, UpperCaseAscii(section), UpperCaseAscii(key)});
         return;
     }
     TsMaskData m;
@@ -277,7 +321,7 @@ void TsSkinModel::AddPicture(Image24 picture, std::string_view section, std::str
     m.PropertyName = UpperCaseAscii(key);
     m.Right = picture.Width();
     m.Bottom = picture.Height();
-    m.Image = std::move(picture);
+    m.Image = picture;
     m.ImgType = TacImgType::itisaTexture;
     m.ImageCount = 1;
     m.Model = this;
@@ -352,9 +396,11 @@ void TsSkinModel::ApplyColorChanges(int hueOffset, int saturation)
 {
     if (hueOffset == 0 && saturation == 0)
         return;
-    ShiftImage(master_, hueOffset, saturation);
+    ShiftImage(master_.View(), hueOffset, saturation);
+    std::unordered_set<const void*> shifted;
     for (TsMaskData& m : masks_)
-        ShiftImage(m.Image, hueOffset, saturation);
+        if (shifted.insert(m.Image.Identity()).second)
+            ShiftImage(m.Image.MutableView(), hueOffset, saturation);
     for (TsGeneralData& d : sections_)
         ShiftSectionColors(d, hueOffset, saturation);
     ShiftColor(skinData_.Shadow1Color, hueOffset, saturation);
@@ -381,21 +427,43 @@ int TsSkinModel::FindInChain(int sectionIndex, std::string_view sectionName, Mat
     return -1;
 }
 
+void TsSkinModel::BuildLookups()
+{
+    sectionLookup_.clear();
+    maskLookup_.clear();
+    textureLookup_.clear();
+    patternLookup_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i)
+        sectionLookup_.try_emplace(sections_[i].SectionName, int(i));
+    for (std::size_t i = 0; i < masks_.size(); ++i) {
+        const TsMaskData& m = masks_[i];
+        maskLookup_[m.SectionName].try_emplace(m.PropertyName, int(i));
+        if (m.ImgType == TacImgType::itisaTexture)
+            textureLookup_[m.SectionName].try_emplace(m.PropertyName, int(i));
+    }
+    for (std::size_t i = 0; i < patterns_.size(); ++i)
+        patternLookup_[patterns_[i].SectionName].try_emplace(patterns_[i].PropertyName, int(i));
+}
+
+int TsSkinModel::Find(const KeyLookup& lookup, std::string_view section, std::string_view key)
+{
+    auto keys = lookup.find(section);
+    if (keys == lookup.end())
+        return -1;
+    auto found = keys->second.find(key);
+    return found == keys->second.end() ? -1 : found->second;
+}
+
 int TsSkinModel::GetSectionIndex(std::string_view name) const
 {
-    for (std::size_t i = 0; i < sections_.size(); ++i)
-        if (sections_[i].SectionName == name)
-            return int(i);
-    return -1;
+    auto found = sectionLookup_.find(name);
+    return found == sectionLookup_.end() ? -1 : found->second;
 }
 
 int TsSkinModel::GetMaskIndex(int sectionIndex, std::string_view sectionName, std::string_view propertyName) const
 {
     return FindInChain(sectionIndex, sectionName, [&](std::string_view section) {
-        for (std::size_t i = 0; i < masks_.size(); ++i)
-            if (masks_[i].SectionName == section && masks_[i].PropertyName == propertyName)
-                return int(i);
-        return -1;
+        return Find(maskLookup_, section, propertyName);
     });
 }
 
@@ -404,21 +472,14 @@ int TsSkinModel::GetTextureIndex(int sectionIndex, std::string_view sectionName,
     if (masks_.empty())
         return -1;
     return FindInChain(sectionIndex, sectionName, [&](std::string_view section) {
-        for (std::size_t i = 0; i < masks_.size(); ++i)
-            if (masks_[i].ImgType == TacImgType::itisaTexture && masks_[i].SectionName == section &&
-                masks_[i].PropertyName == propertyName)
-                return int(i);
-        return -1;
+        return Find(textureLookup_, section, propertyName);
     });
 }
 
 int TsSkinModel::GetPatternIndex(int sectionIndex, std::string_view sectionName, std::string_view propertyName) const
 {
     return FindInChain(sectionIndex, sectionName, [&](std::string_view section) {
-        for (std::size_t i = 0; i < patterns_.size(); ++i)
-            if (patterns_[i].SectionName == section && patterns_[i].PropertyName == propertyName)
-                return int(i);
-        return -1;
+        return Find(patternLookup_, section, propertyName);
     });
 }
 

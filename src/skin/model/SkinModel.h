@@ -4,13 +4,19 @@
 // manager owns one and loads it; painters only read it.
 //
 // Every load replaces the whole model. A load that fails (EConvertError for
-// a non-numeric field, ECorruptSkinPackage, ENotSkinPackage, EFOpenError)
-// leaves the model empty. Images that are missing or cannot be decoded are
-// skipped (the reason is kept in LoadWarnings()).
+// a non-numeric field, ECorruptSkinPackage, ENotSkinPackage, EFOpenError,
+// std::bad_alloc) leaves the model empty. Images that are missing or cannot
+// be decoded are skipped (the reason is kept in LoadWarnings()).
+//
+// A skin from disk is untrusted: each image file is decoded once and shared
+// by every key that names it, and one skin decodes at most kMaxSkinPixels
+// pixels in all (further images are skipped), so its pixels never take more
+// than 192 MiB whatever its Options.dat says.
 
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "gfx/PixelView.h"
@@ -25,6 +31,8 @@ class TacSkinConvertor;
 class TsSkinFiles;
 struct TsStoredSkin;
 
+constexpr int64_t kMaxSkinPixels = int64_t(64) << 20;
+
 struct TsSkinLoadOptions {
     int HueOffset = 0;
     int Saturation = 0;
@@ -35,6 +43,8 @@ struct TsSkinLoadOptions {
     // the skin path. A collection-form skin takes their images only. Empty
     // for none.
     std::string CommonSections{};
+    // The most pixels the skin's images may take in all.
+    int64_t MaxPixels = kMaxSkinPixels;
 };
 
 class TsSkinModel {
@@ -95,10 +105,15 @@ private:
     void LoadCommonPatterns(const TacIniView& common, const TsSkinFiles& files, const TacJpegDecoder* decoder);
     void LoadSkinWideKeys(const TacIniView& ini);
     void LoadCollections(const TsStoredSkin& skin);
-    bool ReadBitmapFile(const TsSkinFiles& files, const std::string& name, Image24& image);
-    void AddPicture(Image24 picture, std::string_view section, std::string_view key);
+    Image24 DecodeBitmap(const TsSkinFiles& files, const std::string& name);
+    TsSharedImage DecodeBitmapFile(const TsSkinFiles& files, const std::string& name);
+    TsSharedImage DecodeJpegFile(const TsSkinFiles& files, const std::string& name, const TacJpegDecoder& decoder);
+    bool TakeFromPixelBudget(const std::string& name, int width, int height);
+    int64_t maxPixels_ = kMaxSkinPixels;
+    void AddPicture(const TsSharedImage& picture, std::string_view section, std::string_view key);
     void ApplyColorChanges(int hueOffset, int saturation);
     void RecomputeCommonIndexes();
+    void BuildLookups();
     TsSectionIndexes SectionIndexes(std::string_view section) const;
     int GlobalGlyph(std::string_view key) const;
 
@@ -111,4 +126,23 @@ private:
     TsSkinData skinData_;
     TsCommonIndexes common_;
     std::vector<std::string> warnings_;
+    // While loading: each image file decoded once (an empty image for one
+    // that is missing or refused), and the pixels decoded so far.
+    std::unordered_map<std::string, TsSharedImage> decodedFiles_;
+    int64_t decodedPixels_ = 0;
+    // The first section of each name and the first mask, texture and pattern
+    // of each section and key, so that a query costs the length of the
+    // PARENTCLASS chain it walks, not the size of the tables. Looked up by
+    // views of the names, without copying them.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    template <typename Value>
+    using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+    using KeyLookup = TextMap<TextMap<int>>;  // section name, then key: index
+    static int Find(const KeyLookup& lookup, std::string_view section, std::string_view key);
+
+    TextMap<int> sectionLookup_;
+    KeyLookup maskLookup_, textureLookup_, patternLookup_;
 };

@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "gfx/PixelView.h"
+#include "skin/model/SkinMasks.h"
 
 struct TsPatternData {
-    Image24 Image;  // the decoded picture
+    TsSharedImage Image;  // the decoded picture
     std::string SectionName;
     std::string PropertyName;
 };

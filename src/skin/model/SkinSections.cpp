@@ -1,6 +1,7 @@
 #include "skin/model/SkinSections.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "skin/model/SkinColors.h"
 #include "skin/model/SkinIni.h"
@@ -10,38 +11,124 @@ namespace {
 constexpr std::string_view kTextSentinel = "?";
 constexpr int32_t kIntegerSentinel = -1;
 
-// Reads the keys of one section, asking its ancestors for what it lacks.
-class InheritedReader {
+// The sections' inherited keys. A key a section lacks is asked of its
+// PARENTCLASS chain; each (section, key) pair is resolved once and the answer
+// reused by every section below it, so a skin's sections are read in time
+// linear in their number however long its chains are.
+class InheritedKeys {
 public:
-    InheritedReader(const TacIniView& ini, const TacIniView::Section& section) : ini_(ini), section_(section) {}
+    explicit InheritedKeys(const TacIniView& ini) : ini_(ini), parents_(ParentIndexes(ini)) {}
+
+    const std::string* Text(std::size_t section, std::string_view key)
+    {
+        return Resolved(section, key, false);
+    }
+
+    const std::string* Integer(std::size_t section, std::string_view key)
+    {
+        return Resolved(section, key, true);
+    }
+
+private:
+    static constexpr int kNoParent = -1;
+
+    static std::vector<int> ParentIndexes(const TacIniView& ini)
+    {
+        std::vector<int> parents;
+        parents.reserve(ini.Sections().size());
+        for (std::size_t i = 0; i < ini.Sections().size(); ++i) {
+            const std::string* parent = ini.Sections()[i].Find("PARENTCLASS");
+            int index = parent && *parent != kTextSentinel ? ini.SectionIndex(*parent) : kNoParent;
+            parents.push_back(index == int(i) ? kNoParent : index);
+        }
+        return parents;
+    }
+
+    static bool Accepts(const std::string* value, bool integer)
+    {
+        if (!value)
+            return false;
+        if (!integer)
+            return *value != kTextSentinel;
+        int32_t number = 0;
+        return TryParseSkinInteger(*value, number) && number != kIntegerSentinel;
+    }
+
+    // The value the section has or inherits for the key (upper case), nullptr
+    // for none. Walks up from the section until a section that has the
+    // value, one already resolved, the end of the chain or a section walked
+    // already (a loop, which has no value), then gives every section walked
+    // that answer.
+    const std::string* Resolved(std::size_t section, std::string_view key, bool integer)
+    {
+        auto& tables = integer ? integerTables_ : textTables_;
+        auto found = tables.find(key);
+        if (found == tables.end())
+            found = tables.emplace(std::string(key), Table{std::vector<const std::string*>(parents_.size()),
+                                                           std::vector<State>(parents_.size(), kOpen)})
+                        .first;
+        Table& table = found->second;
+        walked_.clear();
+        const std::string* answer = nullptr;
+        for (int at = int(section); at != kNoParent;) {
+            std::size_t i = std::size_t(at);
+            if (table.state[i] == kResolved) {
+                answer = table.values[i];
+                break;
+            }
+            if (table.state[i] == kWalking)
+                break;
+            const std::string* own = ini_.Sections()[i].Find(key);
+            if (Accepts(own, integer)) {
+                answer = own;
+                table.values[i] = own;
+                table.state[i] = kResolved;
+                break;
+            }
+            table.state[i] = kWalking;
+            walked_.push_back(i);
+            at = parents_[i];
+        }
+        for (std::size_t i : walked_) {
+            table.values[i] = answer;
+            table.state[i] = kResolved;
+        }
+        return table.values[section];
+    }
+
+    enum State : uint8_t { kOpen, kWalking, kResolved };
+    struct Table {
+        std::vector<const std::string*> values;
+        std::vector<State> state;
+    };
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+    };
+    using Tables = std::unordered_map<std::string, Table, KeyHash, std::equal_to<>>;
+
+    const TacIniView& ini_;
+    std::vector<int> parents_;
+    Tables textTables_, integerTables_;
+    std::vector<std::size_t> walked_;
+};
+
+// Reads the keys of one section through the resolved inheritance.
+class SectionReader {
+public:
+    SectionReader(InheritedKeys& keys, std::size_t section) : keys_(keys), section_(section) {}
 
     std::string Text(std::string_view key, std::string_view def) const
     {
-        std::string upper = UpperCaseAscii(key);
-        std::string found;
-        bool ok = Walk([&](const TacIniView::Section& s) {
-            const std::string* value = s.Find(upper);
-            if (!value || *value == kTextSentinel)
-                return false;
-            found = *value;
-            return true;
-        });
-        return ok ? found : std::string(def);
+        const std::string* value = keys_.Text(section_, key);
+        return value ? *value : std::string(def);
     }
 
     int32_t Integer(std::string_view key, int32_t def) const
     {
-        std::string upper = UpperCaseAscii(key);
-        int32_t found = def;
-        bool ok = Walk([&](const TacIniView::Section& s) {
-            const std::string* text = s.Find(upper);
-            int32_t value = 0;
-            if (!text || !TryParseSkinInteger(*text, value) || value == kIntegerSentinel)
-                return false;
-            found = value;
-            return true;
-        });
-        return ok ? found : def;
+        const std::string* text = keys_.Integer(section_, key);
+        int32_t value = def;
+        return text && TryParseSkinInteger(*text, value) ? value : def;
     }
 
     bool Boolean(std::string_view key) const { return UpperCaseAscii(Text(key, "FALSE")) == "TRUE"; }
@@ -53,41 +140,21 @@ public:
     }
 
 private:
-    // Calls take(section) on this section and then up its PARENTCLASS chain
-    // until take accepts one; false when none does.
-    template <typename Take>
-    bool Walk(Take take) const
-    {
-        std::vector<const TacIniView::Section*> asked;
-        const TacIniView::Section* current = &section_;
-        while (current) {
-            if (take(*current))
-                return true;
-            asked.push_back(current);
-            const std::string* parent = current->Find("PARENTCLASS");
-            if (!parent || *parent == kTextSentinel || SameTextAscii(*parent, current->Name))
-                return false;
-            current = ini_.FindSection(*parent);
-            if (std::find(asked.begin(), asked.end(), current) != asked.end())
-                return false;  // a PARENTCLASS loop
-        }
-        return false;
-    }
-
-    const TacIniView& ini_;
-    const TacIniView::Section& section_;
+    InheritedKeys& keys_;
+    std::size_t section_;
 };
 
-TsFontColors ReadFontColors(const InheritedReader& read, std::string_view prefix, std::string_view main)
+TsFontColors ReadFontColors(const SectionReader& read, std::string_view prefix, std::string_view main)
 {
     std::string p(prefix);
     return {read.Integer(main, 0), read.Integer(p + "TCLEFT", -1), read.Integer(p + "TCTOP", -1),
             read.Integer(p + "TCRIGHT", -1), read.Integer(p + "TCBOTTOM", -1)};
 }
 
-TsGeneralData ReadSection(const TacIniView& ini, const TacIniView::Section& section)
+TsGeneralData ReadSection(InheritedKeys& keys, const TacIniView& ini, std::size_t index)
 {
-    InheritedReader read(ini, section);
+    const TacIniView::Section& section = ini.Sections()[index];
+    SectionReader read(keys, index);
     TsGeneralData d;
     d.SectionName = section.Name;
     const std::string* parent = section.Find("PARENTCLASS");
@@ -154,8 +221,9 @@ TsGeneralDataArray ReadSkinSections(const TacIniView& ini)
 {
     TsGeneralDataArray sections;
     sections.reserve(ini.Sections().size());
-    for (const TacIniView::Section& section : ini.Sections())
-        sections.push_back(ReadSection(ini, section));
+    InheritedKeys keys(ini);
+    for (std::size_t i = 0; i < ini.Sections().size(); ++i)
+        sections.push_back(ReadSection(keys, ini, i));
     return sections;
 }
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "gfx/SharedTestData.h"
+#include "gfx/TestData.h"
 #include "skin/gdi/HoleRegion.h"
 #include "skin/paint/SkinItem.h"
 #include "skin/gdi/SkinItemToDC.h"

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "gfx/SharedTestData.h"
+#include "gfx/TestData.h"
 
 namespace {
 

@@ -9,6 +9,7 @@ target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinModelTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/InternalSkinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinRobustnessTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinHostileSkinTest.cpp
 )
 # The committed internal skin package, read by the tests.
 target_compile_definitions(pvx_core_tests PRIVATE

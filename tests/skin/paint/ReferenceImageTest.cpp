@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/BmpDecoder.h"
-#include "gfx/SharedTestData.h"
+#include "gfx/TestData.h"
 #include "skin/paint/PaintTestImages.h"
 #include "skin/paint/PaintTestSkin.h"
 #include "skin/paint/SkinParts.h"

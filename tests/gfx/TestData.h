@@ -1,7 +1,7 @@
 #pragma once
-// Paths of the external test corpora and of files of the source tree, for
-// tests that run natively and, from the Windows build, under Wine (which
-// shows the Unix root as drive Z:).
+// Paths of the test corpora kept in the source tree (tests/data), for tests
+// that run natively and, from the Windows build, under Wine (which shows the
+// Unix root as drive Z:).
 
 #include <cstdint>
 #include <fstream>
@@ -18,9 +18,9 @@ inline std::string HostPath(const std::string& unixPath)
 #endif
 }
 
-inline std::string SharedTestPath(const std::string& relative)
+inline std::string TestDataPath(const std::string& relative)
 {
-    return HostPath(std::string(PVX_SHARED_DIR) + "/" + relative);
+    return HostPath(std::string(PVX_TEST_DATA_DIR) + "/" + relative);
 }
 
 inline std::vector<uint8_t> ReadTestFile(const std::string& path)

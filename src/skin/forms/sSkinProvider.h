@@ -1,0 +1,173 @@
+#pragma once
+// TsSkinProvider: gives one form a skinned frame. It interposes its handler
+// in front of the form's WindowProc, paints the whole window (frame, caption,
+// caption buttons, client background) into its binding's cache, copies the
+// frame from it on every non-client paint, answers hit tests and the mouse
+// on the frame itself, shapes the window by the border image's corners, and
+// answers the background question of the form's children from the cache.
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/engine/SkinDistribution.h"
+#include "skin/engine/sCommonData.h"
+#include "skin/frame/CaptionButtons.h"
+#include "skin/frame/FrameGeometry.h"
+#include "skin/forms/sSystemMenu.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Component.h"
+#include "toolkit/Labels.h"
+
+class TCustomForm;
+
+enum class TsGripMode { gmNone, gmRightBottom };
+enum class TsResizeMode { rmStandard, rmBorder };
+
+struct TsTitleIcon {
+    std::shared_ptr<TBitmap> Glyph;  // empty: the form's own icon
+    int Width = 0;                   // 0: by the caption's height
+    int Height = 0;
+};
+
+// An extra caption button of the form (the program has none).
+struct TsTitleButton {
+    std::string Name;
+    bool Enabled = true;
+    bool UseSkinData = true;
+};
+
+// One caption button as painted: its state, image and place.
+struct TsCaptionSlot {
+    int State = 0;          // 0 normal, 1 hot, 2 pressed
+    int MaskIndex = -1;
+    Rect Place;             // window coordinates
+    bool BigImage = false;
+};
+
+class TsSkinProvider : public TComponent, public TsFormSkinner {
+public:
+    explicit TsSkinProvider(TComponent* owner);
+    ~TsSkinProvider() override;
+    const char* ClassName() const override { return "TsSkinProvider"; }
+
+    TsCommonData& SkinData() { return *skinData_; }
+    const std::string& TitleSkin() const { return titleSkin_; }
+    void SetTitleSkin(const std::string& section);
+    std::string MenuLineSkin;
+    TAlignment CaptionAlignment() const { return captionAlignment_; }
+    void SetCaptionAlignment(TAlignment value);
+    bool ShowAppIcon() const { return showAppIcon_; }
+    void SetShowAppIcon(bool value);
+    TsTitleIcon TitleIcon;
+    std::vector<TsTitleButton> TitleButtons;
+    bool UseGlobalColor() const { return useGlobalColor_; }
+    void SetUseGlobalColor(bool value);
+    TsGripMode GripMode = TsGripMode::gmNone;
+    TsResizeMode ResizeMode = TsResizeMode::rmStandard;
+    bool ScreenSnap = false;
+    int SnapBuffer = 10;
+    bool MakeSkinMenu = false;
+
+    // TsFormSkinner
+    TCustomForm* SkinnedForm() const override { return form_; }
+    TsSkinManager* SkinManager() const override;
+    void FadeToNewLook(unsigned milliseconds) override;
+    void RebuildFrame() override;
+
+    bool FormActive() const { return formActive_; }
+    bool HadSystemMenu() const { return hadSystemMenu_; }
+    int HotHitCode() const { return hotHitCode_; }
+    const TsCaptionSlot& Slot(TsCaptionButton b) const { return slots_[std::size_t(b)]; }
+    TsSystemMenu& SystemMenu() { return systemMenu_; }
+    // The frame's geometry now, from the window's metrics.
+    TsFrameGeometry Geometry() const;
+    // The window's state as the frame sees it.
+    TsFormFrameState FrameState() const;
+    TsCaptionButtonRules ButtonRules() const;
+    // Where the client area lies in the window (and in the cache).
+    Point ClientOffset() const { return Geometry().clientOffset; }
+    // Shows the system menu at a screen point and carries out the choice.
+    void PopupSystemMenu(POINT at);
+    // Fades the form in at its first painting (a provider made when the form was activated).
+    void FadeInAtFirstPaint(unsigned milliseconds) { pendingFadeIn_ = milliseconds; }
+
+    void Loaded() override;
+
+private:
+
+    void Attach();
+    void Detach();
+    void HandleMessage(TMessage& m);
+    void HandleSkinCommand(TMessage& m);
+    void Pass(TMessage& m);
+    bool Skinned() const;
+    void InitializeSkin();
+    void RestoreWindowSystemLook();
+    void ChooseButtonImages();
+    void UpdateSystemMenu();
+    void ApplyFormColor();
+
+    // Painting (sSkinProviderPaint.cpp).
+    void PaintWholeWindow();
+    void PaintCaption(const TsFrameGeometry& g);
+    void PaintCaptionButtons(const TsFrameGeometry& g);
+    void PaintCaptionIcon(const TsFrameGeometry& g);
+    void PaintCaptionText(const TsFrameGeometry& g);
+    void DrawButton(TsCaptionButton b, bool dimmed);
+    void RepaintButton(TsCaptionButton b);
+    void OutputFrame(HDC dc);
+    void UpdateRegion();
+    void PaintClient(HDC dc, const RECT& area);
+    void PrintWindowInto(HDC dc);
+    bool CacheReady() const;
+
+    // The frame's mouse and commands (sSkinProviderInput.cpp).
+    void HitTest(TMessage& m);
+    void SetHotHitCode(int code);
+    void PressButton(int code);
+    void NcLButtonDown(TMessage& m);
+    void NcLButtonUp(TMessage& m);
+    void NcLButtonDblClk(TMessage& m);
+    void NcRButton(TMessage& m);
+    void SysCommand(TMessage& m);
+    void Activation(TMessage& m);
+    void TextChange(TMessage& m);
+    void Showing(TMessage& m);
+    void AnswerBackground(TsBgQuery& q);
+    LRESULT AnswerColor() const;
+
+    TCustomForm* form_ = nullptr;
+    std::unique_ptr<TsCommonData> skinData_;
+    std::string titleSkin_;
+    TAlignment captionAlignment_ = TAlignment::taLeftJustify;
+    bool showAppIcon_ = true;
+    bool useGlobalColor_ = true;
+    TWndMethod oldWindowProc_;
+    bool attached_ = false;
+
+    bool formActive_ = true;
+    int hotHitCode_ = 0;
+    bool buttonPressed_ = false;
+    std::vector<Rect> regionRects_;
+    std::vector<Rect> appliedRegion_;
+    Size appliedSize_;
+    bool regionApplied_ = false;
+    bool regionUpdating_ = false;
+    bool hadSystemMenu_ = false;
+    int showState_ = 0;
+    bool animating_ = false;
+    bool firstPaintDone_ = false;
+    unsigned pendingFadeIn_ = 0;
+    TBitmap buttonsBackground_;
+    int buttonsBackgroundLeft_ = 0;
+    std::array<TsCaptionSlot, kCaptionButtons> slots_;
+    int restoreMask_ = -1;
+    TsSystemMenu systemMenu_;
+    TsSectionRef titleSection_;
+    bool trackingLeave_ = false;
+};
+
+// The form skinning component of a form, or nullptr.
+TsSkinProvider* ProviderOf(TCustomForm* form);
