@@ -163,10 +163,11 @@ void TsAnimTimer::Tick()
     if (!busy_ && !Gone(control_) && count_ > 0 &&
         Blend(frame_, start_, binding_.CacheBitmap(), FadeWeight(step_, count_))) {
         busy_ = true;
-        TControl* parent = control_->Parent();
+        TWinControl* parent = control_->Parent();
         SendSkinCommand(parent, scSetPaintingChild, 0, reinterpret_cast<LPARAM>(control_));
         SendSkinCommand(control_, scSetUpdating, 0);
-        control_->Repaint();
+        if (parent)
+            parent->PaintControlNow(control_);
         SendSkinCommand(parent, scSetPaintingChild, 0, 0);
         busy_ = false;
     }

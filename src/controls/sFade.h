@@ -4,7 +4,8 @@
 // owner paints into its cache, over N frames 10 ms apart:
 // t = 255 - step x 256 div N (clamped), frame = start x t + cache x (255 - t).
 // TsFadeTimer: a windowed control; each frame goes straight to its window.
-// TsAnimTimer: a windowless control, which repaints itself with the frame.
+// TsAnimTimer: a windowless control, which paints itself with the frame
+// straight into its parent's client area.
 
 #include "toolkit/Bitmap.h"
 #include "toolkit/Timer.h"

@@ -444,19 +444,28 @@ TEST_F(FilenameEditTest, TheButtonFadesWithTheSectionsIterationsHalvedForAPress)
 {
     edit->SetReadOnly(true);
     TsEditButton& button = edit->Button();
-    int frames = 0;
+    Rect b = button.BoundsRect();
+    Point middle{b.left + 11, b.top + 8};
+    // Each frame reaches the screen: what the screen shows of the button
+    // right after its paint is the timer's frame.
+    int frames = 0, framesOnScreen = 0;
     TWndMethod saved = button.WindowProc;
     button.WindowProc = [&](TMessage& m) {
         if (m.Msg == SM_SKINCMD && SkinCmdOf(m.WParam) == scSetUpdating)
             ++frames;
         saved(m);
+        if (m.Msg == WM_PAINT && button.RunningFade()) {
+            Image24 screen = GrabClientAsIs(edit->Handle());
+            View24 frame = button.RunningFade()->Frame().Pixels24();
+            if (screen.At(middle.x, middle.y) == frame.At(11, 8) && screen.At(b.left + 3, b.top + 3) == frame.At(3, 3))
+                ++framesOnScreen;
+        }
     };
-    Rect b = button.BoundsRect();
-    Point middle{b.left + 11, b.top + 8};
     MouseInput(edit->Handle(), middle);
     ASSERT_TRUE(PumpUntil([&] { return button.RunningFade() != nullptr; }));
     ASSERT_TRUE(FadeEnds());
     EXPECT_EQ(frames, 10) << "SPEEDBUTTON: FADINGITERATIONS=10";
+    EXPECT_EQ(framesOnScreen, 10);
     frames = 0;
     MouseInput(edit->Handle(), middle, MOUSEEVENTF_LEFTDOWN);
     ASSERT_TRUE(PumpUntil([&] { return button.StateIndex() == 2; }));
