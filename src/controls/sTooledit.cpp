@@ -15,11 +15,11 @@ bool FolderExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::unique_ptr<TOpenDialog> NewDialog(TsDialogKind kind, TComponent* owner)
+std::unique_ptr<TsOpenDialog> NewDialog(TsDialogKind kind, TComponent* owner)
 {
     if (kind == TsDialogKind::dkSave)
-        return std::make_unique<TSaveDialog>(owner);
-    return std::make_unique<TOpenDialog>(owner);
+        return std::make_unique<TsSaveDialog>(owner);
+    return std::make_unique<TsOpenDialog>(owner);
 }
 
 constexpr int kPathMaxLength = 255;
@@ -84,7 +84,7 @@ void TsFilenameEdit::SetDialogKind(TsDialogKind kind)
 {
     if (kind == dialogKind_)
         return;
-    std::unique_ptr<TOpenDialog> replacement = NewDialog(kind, nullptr);
+    std::unique_ptr<TsOpenDialog> replacement = NewDialog(kind, nullptr);
     replacement->AssignSettings(*dialog_);
     dialog_ = std::move(replacement);
     dialogKind_ = kind;

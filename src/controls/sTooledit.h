@@ -37,6 +37,23 @@ private:
 
 enum class TsDialogKind { dkOpen, dkSave };
 
+// The file name edit's dialogs: the system's open-file dialog, and the
+// save-file one of the same settings.
+class TsOpenDialog : public TOpenDialog {
+public:
+    using TOpenDialog::TOpenDialog;
+    const char* ClassName() const override { return "TsOpenDialog"; }
+};
+
+class TsSaveDialog : public TsOpenDialog {
+public:
+    using TsOpenDialog::TsOpenDialog;
+    const char* ClassName() const override { return "TsSaveDialog"; }
+
+protected:
+    BOOL RunDialog(OPENFILENAMEA& request) override { return GetSaveFileNameA(&request); }
+};
+
 // The dialog's filter list when the edit is given none.
 inline constexpr const char* kDefaultFileFilter = "All files (*.*)|*.*";
 
@@ -46,7 +63,7 @@ public:
     const char* ClassName() const override { return "TsFilenameEdit"; }
 
     // The owned dialog; its settings are the edit's dialog properties.
-    TOpenDialog& Dialog() { return *dialog_; }
+    TsOpenDialog& Dialog() { return *dialog_; }
     TsDialogKind DialogKind() const { return dialogKind_; }
     // Replaces the dialog by one of the other kind, carrying every setting,
     // the file name and the file list over.
@@ -77,6 +94,6 @@ protected:
     void ButtonAction() override;
 
 private:
-    std::unique_ptr<TOpenDialog> dialog_;
+    std::unique_ptr<TsOpenDialog> dialog_;
     TsDialogKind dialogKind_ = TsDialogKind::dkOpen;
 };

@@ -1,6 +1,7 @@
 #pragma once
-// TOpenDialog and TSaveDialog: the system's open-file and save-file dialogs,
-// with the settings a program gives them and the file names they return.
+// TOpenDialog: the system's open-file dialog (a derived class may show the
+// save-file one instead), with the settings a program gives it and the file
+// names it returns.
 
 #include <windows.h>
 
@@ -71,13 +72,4 @@ protected:
 
 private:
     void TakeResult(const std::vector<char>& buffer, DWORD flags);
-};
-
-class TSaveDialog : public TOpenDialog {
-public:
-    using TOpenDialog::TOpenDialog;
-    const char* ClassName() const override { return "TSaveDialog"; }
-
-protected:
-    BOOL RunDialog(OPENFILENAMEA& request) override { return GetSaveFileNameA(&request); }
 };

@@ -17,6 +17,7 @@
 #include "skin/model/ControlKinds.h"
 #include "support/WinTestHelpers.h"
 #include "toolkit/Application.h"
+#include "toolkit/Buttons.h"
 #include "toolkit/FormData.h"
 
 namespace {
@@ -301,6 +302,26 @@ TEST_F(FilenameEditTest, AltDownOpensTheDialogAndReadOnlyButtonsDoNothing)
     EXPECT_EQ(clicks, 0);
 }
 
+TEST_F(FilenameEditTest, EnterAndEscapeGoToTheFormsDefaultAndCancelButtons)
+{
+    auto* ok = CreateControl<TButton>(form, form, "ok", 8, 100, 75, 25);
+    ok->SetDefault(true);
+    auto* cancel = CreateControl<TButton>(form, form, "cancel", 90, 100, 75, 25);
+    cancel->SetCancel(true);
+    int oks = 0, cancels = 0;
+    ok->OnClick = [&](TComponent*) { ++oks; };
+    cancel->OnClick = [&](TComponent*) { ++cancels; };
+    edit->SetText("C:\\kept.txt");
+    edit->SetFocus();
+    PumpMessages();
+    PressKey(edit->Handle(), VK_RETURN);
+    EXPECT_EQ(oks, 1);
+    PressKey(edit->Handle(), VK_ESCAPE);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_EQ(GetFocus(), edit->Handle());
+    EXPECT_EQ(edit->Text(), "C:\\kept.txt");
+}
+
 TEST_F(FilenameEditTest, TypingStopsAt255WhileTextSetByTheProgramIsWhole)
 {
     for (int i = 0; i < 300; ++i)
@@ -358,7 +379,7 @@ TEST_F(FilenameEditTest, ChangingTheDialogKindCarriesTheSettingsOver)
     edit->SetDefaultExt("txt");
     edit->Dialog().FileName = "C:\\x\\y.txt";
     edit->SetDialogKind(TsDialogKind::dkSave);
-    EXPECT_STREQ(edit->Dialog().ClassName(), "TSaveDialog");
+    EXPECT_STREQ(edit->Dialog().ClassName(), "TsSaveDialog");
     EXPECT_EQ(edit->Filter(), "Texts|*.txt");
     EXPECT_EQ(edit->FilterIndex(), 2);
     EXPECT_EQ(edit->InitialDir(), "C:\\x\\");
