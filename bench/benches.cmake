@@ -4,9 +4,16 @@ target_link_libraries(pvx_crc32_bench PRIVATE pvx_core)
 pvx_strict(pvx_crc32_bench)
 
 if(WIN32)
-  add_executable(pvx_compare_bench ${CMAKE_CURRENT_LIST_DIR}/FileCompareBench.cpp)
-  target_link_libraries(pvx_compare_bench PRIVATE pvx_ui)
-  pvx_strict(pvx_compare_bench)
+  add_executable(pvx_filecrc32_bench ${CMAKE_CURRENT_LIST_DIR}/FileCrc32Bench.cpp)
+  target_link_libraries(pvx_filecrc32_bench PRIVATE pvx_ui)
+  pvx_strict(pvx_filecrc32_bench)
+  # The Compare command through the real main window; the program's resources
+  # give it the program's manifest (code page, common controls) and pictures.
+  add_executable(pvx_compare_window_bench ${CMAKE_CURRENT_LIST_DIR}/CompareWindowBench.cpp
+    ${CMAKE_SOURCE_DIR}/assets/parivex.rc)
+  target_link_libraries(pvx_compare_window_bench PRIVATE pvx_ui psapi)
+  target_include_directories(pvx_compare_window_bench PRIVATE ${PVX_PROGRAM_VERSION_DIR})
+  pvx_strict(pvx_compare_window_bench)
 endif()
 
 # The internal skin, from its package bytes to a ready model (native only):
@@ -33,7 +40,9 @@ endif()
 # The skin engine on the real main window under Wine (scripts/bench-skin.sh):
 # targets: whole window repainted under 5 ms, a button's cache under 200 us,
 # a fade frame under 100 us, the About box's shadowed name painted under 1 ms,
-# a file name edit's button fade frame under 100 us.
+# a file name edit's button fade frame under 100 us, a details pane's two
+# scroll bars under 0.5 ms, each thumb-track step of a 10,000-line pane under
+# 5 ms (median and worst).
 if(WIN32)
   add_executable(pvx_skin_window_bench ${CMAKE_CURRENT_LIST_DIR}/SkinWindowBench.cpp ${CMAKE_SOURCE_DIR}/assets/parivex.rc)
   target_link_libraries(pvx_skin_window_bench PRIVATE pvx_ui)

@@ -23,8 +23,8 @@ __m128i EqualMask(const std::uint8_t* a, const std::uint8_t* b)
 
 bool BytesEqual(const void* first, const void* second, std::size_t size)
 {
-    // SSE2 is part of every x86-64 CPU; the comparison is bound by memory (or
-    // by page faults on mapped files), so wider registers do not pay.
+    // SSE2 is part of every x86-64 CPU; the comparison is bound by the reads
+    // that fill the spans, so wider registers do not pay.
     const auto* a = static_cast<const std::uint8_t*>(first);
     const auto* b = static_cast<const std::uint8_t*>(second);
     for (; size >= 64; a += 64, b += 64, size -= 64) {

@@ -8,6 +8,7 @@
 #include "app/StoredFile.h"
 #include "core/Exceptions.h"
 #include "toolkit/Handles.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -51,8 +52,7 @@ bool AtEnd(HANDLE file, std::uint64_t position, std::uint64_t& knownSize)
 std::uint32_t FileCrc32(const std::string& path)
 {
     // Other programs may go on reading and writing the file meanwhile.
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file = OpenExistingFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
     if (!file)
         ThrowLastError();
     RequireStoredFile(file.Get(), path);

@@ -2,6 +2,7 @@
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Handles.h"
+#include "toolkit/SysUtils.h"
 
 TPvxCaptionLook ButtonCaptionLook(bool enabled, TPvxDisabledStyle style)
 {
@@ -41,8 +42,8 @@ Size MeasureCaption(const TFont& font, const std::string& text, UINT format, int
     WindowDc screen(nullptr);
     SelectGuard selectFont(screen.Get(), font.Handle());
     RECT r{0, 0, wrapWidth, 0};
-    std::string copy = text;  // DrawTextExA's buffer is not const
-    DrawTextExA(screen.Get(), copy.data(), int(copy.size()), &r, format | DT_CALCRECT, nullptr);
+    std::wstring wide = FromSystemCodePage(text);  // DrawTextExW's buffer is not const
+    DrawTextExW(screen.Get(), wide.data(), int(wide.size()), &r, format | DT_CALCRECT, nullptr);
     return {int(r.right - r.left), int(r.bottom - r.top)};
 }
 
@@ -52,8 +53,8 @@ void DrawPass(HDC dc, const std::string& text, const Rect& box, UINT format, TCo
 {
     SetTextColor(dc, ColorToRGB(color));
     RECT r = ToRECT(box);
-    std::string copy = text;
-    DrawTextExA(dc, copy.data(), int(copy.size()), &r, format, nullptr);
+    std::wstring wide = FromSystemCodePage(text);
+    DrawTextExW(dc, wide.data(), int(wide.size()), &r, format, nullptr);
 }
 
 }  // namespace

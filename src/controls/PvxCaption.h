@@ -86,7 +86,7 @@ TPvxCaptionLook LabelCaptionLook(bool enabled, TPvxDisabledStyle style);
 // space so the box keeps the height of a line.
 std::string MeasuredText(const std::string& caption);
 
-// Measures text with the font on a screen device context (DrawTextExA in
+// Measures text with the font on a screen device context (DrawTextEx in
 // calculate mode, starting from a box `wrapWidth` wide).
 Size MeasureCaption(const TFont& font, const std::string& text, UINT format, int wrapWidth);
 

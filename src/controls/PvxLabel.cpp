@@ -1,8 +1,7 @@
 #include "controls/PvxLabel.h"
 
-#include <cctype>
-
 #include "toolkit/Handles.h"
+#include "toolkit/SysUtils.h"
 #include "toolkit/Timer.h"
 #include "toolkit/WinControl.h"
 
@@ -222,16 +221,20 @@ void TPvxCustomLabel::PaintControl()
 
 bool TPvxCustomLabel::IsAccelerator(WPARAM key) const
 {
-    const std::string caption = Caption();
+    // Characters arrive in UTF-16 from the wide message loop; the caption is
+    // compared in UTF-16 too, in the system's upper case for any script.
+    std::wstring caption = FromSystemCodePage(Caption());
+    CharUpperBuffW(caption.data(), DWORD(caption.size()));
+    wchar_t typed[] = {wchar_t(key), L'\0'};
+    CharUpperBuffW(typed, 1);
     for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
+        if (caption[i] != L'&')
             continue;
-        if (caption[i + 1] == '&') {
+        if (caption[i + 1] == L'&') {
             ++i;  // "&&" is a plain ampersand
             continue;
         }
-        return std::toupper(static_cast<unsigned char>(caption[i + 1])) ==
-               std::toupper(static_cast<int>(key & 0xFF));
+        return key <= 0xFFFF && caption[i + 1] == typed[0];
     }
     return false;
 }

@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "fileservices/ShellServices.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -40,6 +41,35 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id)
     return result;
 }
 
+// The folder's file-system path, wide and of any length: the single-byte
+// call has room for 260 bytes, which a UTF-8 path reaches at 87 characters
+// in some scripts. Empty for a virtual folder.
+std::wstring FileSystemPath(PCIDLIST_ABSOLUTE items)
+{
+    std::wstring path(32768, L'\0');
+    if (!SHGetPathFromIDListEx(items, path.data(), DWORD(path.size()), GPFIDL_DEFAULT))
+        return {};
+    path.resize(std::char_traits<wchar_t>::length(path.c_str()));
+    return path;
+}
+
+// Wine's dialog finds the folder to preselect by matching the items of its
+// tree byte for byte against the parsed path, access times included. Parsing
+// the path reads each folder on it, and on a disk mounted with relatime (the
+// Linux default) the first read after a change moves a folder's access time:
+// the parent read after its item was parsed then no longer matches, and the
+// dialog opens without the folder (measured under Wine 8: a folder made just
+// before failed on the first showing every time, never once its path had
+// been parsed). Parsing it once beforehand lets those times settle.
+void SettleFolderTimesUnderWine(const std::wstring& folder)
+{
+    if (folder.empty() || !RunningUnderWine())
+        return;
+    PIDLIST_ABSOLUTE items = nullptr;
+    if (SUCCEEDED(SHParseDisplayName(folder.c_str(), nullptr, &items, 0, nullptr)))
+        CoTaskMemFree(items);
+}
+
 std::wstring WithBackslash(std::wstring folder)
 {
     if (!folder.empty() && folder.back() != L'\\')
@@ -48,26 +78,6 @@ std::wstring WithBackslash(std::wstring folder)
 }
 
 }  // namespace
-
-std::string ToSystemCodePage(const std::wstring& text)
-{
-    if (text.empty())
-        return {};
-    int size = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(std::size_t(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), out.data(), size, nullptr, nullptr);
-    return out;
-}
-
-std::wstring FromSystemCodePage(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    int size = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring out(std::size_t(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), out.data(), size);
-    return out;
-}
 
 std::wstring WinPathFolder(TWinPaths place)
 {
@@ -121,6 +131,7 @@ bool TBrowse4Folder::Execute()
 {
     try {
         BrowseInitialDir = ToSystemCodePage(initialDir_);
+        SettleFolderTimesUnderWine(initialDir_);
         char buffer[MAX_PATH + 1] = {};
         BROWSEINFOA request{};
         // Owned by the active window of the program, so that it stays above it.
@@ -136,9 +147,8 @@ bool TBrowse4Folder::Execute()
             selectedDir_.clear();
             return false;
         }
-        bool hasPath = SHGetPathFromIDListA(chosen.items, buffer);
-        selectedDir_ = hasPath ? FromSystemCodePage(buffer) : std::wstring();
-        return hasPath && buffer[0] != '\0';
+        selectedDir_ = FileSystemPath(chosen.items);
+        return !selectedDir_.empty();
     } catch (...) {
         return false;
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "toolkit/Component.h"
+#include "toolkit/SysUtils.h"
 
 enum TOption : unsigned {
     OnlySelectFileSysDir = 0x0001,
@@ -68,7 +69,3 @@ private:
     bool showTitle_ = true;
     std::wstring selectedDir_;
 };
-
-// Wide text to the system code page and back.
-std::string ToSystemCodePage(const std::wstring& text);
-std::wstring FromSystemCodePage(const std::string& text);

@@ -16,7 +16,7 @@ namespace {
 
 bool IsExistingFile(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = FileAttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -24,23 +24,24 @@ bool IsExistingFile(const std::string& path)
 // has it open, which the size and stamps report as 0 and empty.
 UniqueFile OpenUnshared(const std::string& path)
 {
-    return UniqueFile(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    return OpenExistingFile(path, GENERIC_READ, 0);
 }
 
-std::string LocaleText(int (*format)(LCID, DWORD, const SYSTEMTIME*, LPCSTR, LPSTR, int),
+// Asked in wide text: the single-byte calls answer in the locale's own code
+// page, which need not be the program's.
+std::string LocaleText(int (*format)(LCID, DWORD, const SYSTEMTIME*, LPCWSTR, LPWSTR, int),
                        DWORD flags, const SYSTEMTIME& time)
 {
-    char text[128] = {};
-    format(LOCALE_USER_DEFAULT, flags, &time, nullptr, text, sizeof text);
-    return text;
+    wchar_t text[128] = {};
+    format(LOCALE_USER_DEFAULT, flags, &time, nullptr, text, int(std::size(text)));
+    return ToSystemCodePage(text);
 }
 
 std::string DefaultStamp(const SYSTEMTIME& time)
 {
-    std::string text = LocaleText(GetDateFormatA, DATE_SHORTDATE, time);
+    std::string text = LocaleText(GetDateFormatW, DATE_SHORTDATE, time);
     if (time.wHour != 0 || time.wMinute != 0 || time.wSecond != 0)
-        text += " " + LocaleText(GetTimeFormatA, 0, time);
+        text += " " + LocaleText(GetTimeFormatW, 0, time);
     return text;
 }
 
@@ -69,7 +70,7 @@ std::vector<std::string> ListEntries(const std::string& text)
 
 bool IsExistingFolder(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = FileAttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -94,9 +95,9 @@ struct FolderIdentity {
 
 std::optional<FolderIdentity> IdentityOf(const std::string& folder)
 {
-    UniqueFile handle(CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    UniqueFile handle = OpenExistingFile(folder, FILE_READ_ATTRIBUTES,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         FILE_FLAG_BACKUP_SEMANTICS);
     BY_HANDLE_FILE_INFORMATION info{};
     if (!handle || !GetFileInformationByHandle(handle.Get(), &info))
         return std::nullopt;
@@ -202,21 +203,19 @@ std::string TPvxFileCtrl::FileType() const
     if (!Exists())
         return {};
     std::string name = ShellFileTypeName(fileName_);
-    if (name.size() > 80)
-        name.resize(80);
     if (!name.empty())
         return name;
-    std::string extension = FileExtension();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return char(std::toupper(c)); });
-    return extension + "-Files";
+    // Upper case in any script, as the system's own rules have it.
+    std::wstring extension = FromSystemCodePage(FileExtension());
+    CharUpperBuffW(extension.data(), DWORD(extension.size()));
+    return ToSystemCodePage(extension) + "-Files";
 }
 
 TPvxFileCtrlAttributes TPvxFileCtrl::Attributes() const
 {
     if (!Exists())
         return 0;
-    DWORD bits = GetFileAttributesA(fileName_.c_str());
+    DWORD bits = FileAttributesOf(fileName_);
     if (bits == INVALID_FILE_ATTRIBUTES)
         return 0;
     static constexpr std::pair<TPvxFileCtrlAttribute, DWORD> table[] = {

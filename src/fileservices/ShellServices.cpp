@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "toolkit/SysUtils.h"
+
 void AcceptDroppedFiles(HWND window, bool accept)
 {
     DragAcceptFiles(window, accept ? TRUE : FALSE);
@@ -27,11 +29,13 @@ std::vector<std::string> DroppedPaths(HDROP drop)
 
 std::string ShellFileTypeName(const std::string& fullPath)
 {
-    SHFILEINFOA info{};
-    if (!SHGetFileInfoA(fullPath.c_str(), 0, &info, sizeof info, SHGFI_TYPENAME))
+    // Asked in wide text, so that a long path reaches the shell and a name of
+    // up to 80 characters is not cut inside a character.
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(FromSystemCodePage(fullPath).c_str(), 0, &info, sizeof info, SHGFI_TYPENAME))
         return {};
-    info.szTypeName[sizeof info.szTypeName - 1] = '\0';
-    return info.szTypeName;
+    info.szTypeName[std::size(info.szTypeName) - 1] = L'\0';
+    return ToSystemCodePage(info.szTypeName);
 }
 
 bool RunShellFileOperation(SHFILEOPSTRUCTA& request)
@@ -52,7 +56,9 @@ bool ConfirmMoveUnderWine(const std::string& sourceFile, const std::string& targ
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
         folder.pop_back();
     std::string destination = folder + "\\" + name;
-    if (GetFileAttributesA(destination.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (lstrcmpiW(FromSystemCodePage(destination).c_str(), FromSystemCodePage(sourceFile).c_str()) == 0)
+        return false;
+    if (FileAttributesOf(destination) == INVALID_FILE_ATTRIBUTES)
         return true;
     if (flags & (FOF_NOCONFIRMATION | FOF_RENAMEONCOLLISION))
         return true;
@@ -134,7 +140,7 @@ bool EnsureRecycleBin()
     if (trash.empty())
         return false;
     std::error_code error;
-    std::filesystem::path root(trash);
+    std::filesystem::path root(FromSystemCodePage(trash));
     for (const char* part : {"files", "info"}) {
         std::filesystem::create_directories(root / part, error);
         if (!std::filesystem::is_directory(root / part, error))

@@ -29,7 +29,8 @@ private:
     HDROP drop_;
 };
 
-// The shell's name for the type of the file at fullPath; empty when it has none.
+// The shell's name for the type of the file at fullPath, at most 80 characters;
+// empty when it has none.
 std::string ShellFileTypeName(const std::string& fullPath);
 
 // Runs a shell file operation; true when it returned 0 and nothing was aborted.

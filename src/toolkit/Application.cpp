@@ -95,7 +95,9 @@ void TApplication::ProcessMessages()
 
 bool TApplication::ProcessMessage(MSG& msg)
 {
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    // Wide, like the toolkit's windows: a single-byte loop would pass a typed
+    // character through the code page on its way to them.
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         return false;
     if (msg.message == WM_QUIT) {
         terminated_ = true;
@@ -114,7 +116,7 @@ bool TApplication::ProcessMessage(MSG& msg)
         }
         if (!IsKeyMessage(msg)) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
     } catch (...) {
         HandleException(std::current_exception());

@@ -1,6 +1,7 @@
 #include "toolkit/Canvas.h"
 
 #include "toolkit/Bitmap.h"
+#include "toolkit/SysUtils.h"
 
 void TCanvas::SetHandle(HDC dc)
 {
@@ -82,7 +83,8 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
 {
     ApplyFont();
     ApplyBrush();
-    ::TextOutA(dc_, x, y, text.c_str(), int(text.size()));
+    const std::wstring wide = FromSystemCodePage(text);
+    ::TextOutW(dc_, x, y, wide.c_str(), int(wide.size()));
 }
 
 void TCanvas::TextRect(const Rect& clip, int x, int y, const std::string& text)
@@ -91,7 +93,8 @@ void TCanvas::TextRect(const Rect& clip, int x, int y, const std::string& text)
     ApplyBrush();
     RECT rc = ToRECT(clip);
     UINT options = ETO_CLIPPED | (brush_.Style() == TBrushStyle::bsClear ? 0 : ETO_OPAQUE);
-    ExtTextOutA(dc_, x, y, options, &rc, text.c_str(), UINT(text.size()), nullptr);
+    const std::wstring wide = FromSystemCodePage(text);
+    ExtTextOutW(dc_, x, y, options, &rc, wide.c_str(), UINT(wide.size()), nullptr);
 }
 
 int TCanvas::DrawText(const std::string& text, Rect& r, UINT format)
@@ -99,7 +102,8 @@ int TCanvas::DrawText(const std::string& text, Rect& r, UINT format)
     ApplyFont();
     ApplyBrush();
     RECT rc = ToRECT(r);
-    int height = ::DrawTextA(dc_, text.c_str(), int(text.size()), &rc, format);
+    const std::wstring wide = FromSystemCodePage(text);
+    int height = ::DrawTextW(dc_, wide.c_str(), int(wide.size()), &rc, format);
     if (format & DT_CALCRECT)
         r = FromRECT(rc);
     return height;
@@ -109,7 +113,8 @@ Size TCanvas::TextExtent(const std::string& text)
 {
     ApplyFont();
     SIZE s{};
-    GetTextExtentPoint32A(dc_, text.c_str(), int(text.size()), &s);
+    const std::wstring wide = FromSystemCodePage(text);
+    GetTextExtentPoint32W(dc_, wide.c_str(), int(wide.size()), &s);
     return {int(s.cx), int(s.cy)};
 }
 

@@ -37,7 +37,9 @@ public:
     void LineTo(int x, int y);
     void TextOut(int x, int y, const std::string& text);
     void TextRect(const Rect& clip, int x, int y, const std::string& text);
-    // DrawTextA with the canvas's font; returns the height of the drawn text.
+    // Texts are in the system code page and drawn through the wide calls: the
+    // single-byte ones read them in the font's code page instead.
+    // DrawText with the canvas's font; returns the height of the drawn text.
     int DrawText(const std::string& text, Rect& r, UINT format);
     Size TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).width; }

@@ -191,9 +191,17 @@ std::string TMemoLines::operator[](int index) const
 
 void TMemoLines::Add(const std::string& line)
 {
+    AddStrings({line});
+}
+
+void TMemoLines::AddStrings(const std::vector<std::string>& lines)
+{
     std::string text = memo_.Text();
     bool needsBreak = !text.empty() && text.compare(text.size() >= 2 ? text.size() - 2 : 0, 2, "\r\n") != 0;
-    memo_.AppendText((needsBreak ? "\r\n" : "") + line + "\r\n");
+    std::string added = needsBreak ? "\r\n" : "";
+    for (const std::string& line : lines)
+        added += line + "\r\n";
+    memo_.AppendText(added);
 }
 
 void TMemoLines::Clear()

@@ -4,6 +4,7 @@
 // TMemo (several lines, with its lines as a list).
 
 #include <string>
+#include <vector>
 
 #include "toolkit/Handles.h"
 #include "toolkit/WinControl.h"
@@ -73,6 +74,9 @@ public:
     int Count() const;
     std::string operator[](int index) const;
     void Add(const std::string& line);
+    // Adds the lines at the end in one change of the window, which repaints
+    // once rather than once per line.
+    void AddStrings(const std::vector<std::string>& lines);
     void Clear();
 
 private:

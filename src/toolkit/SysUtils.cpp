@@ -1,7 +1,5 @@
 #include "toolkit/SysUtils.h"
 
-#include <windows.h>
-
 namespace {
 
 // Frees a buffer that FormatMessageA allocated.
@@ -41,18 +39,51 @@ std::string SysErrorMessage(unsigned long code)
 
 std::string ExpandFileName(const std::string& path)
 {
-    std::string full(MAX_PATH, '\0');
+    const std::wstring wide = FromSystemCodePage(path);
+    std::wstring full(MAX_PATH, L'\0');
     for (;;) {
         // The result counts the terminator when the buffer was too small, not
         // when it fitted.
-        const DWORD needed = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()),
+        const DWORD needed = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()),
                                               full.data(), nullptr);
         if (needed == 0)
             return path;
         if (needed < full.size()) {
             full.resize(needed);
-            return full;
+            return ToSystemCodePage(full);
         }
         full.resize(needed);
     }
+}
+
+std::wstring FromSystemCodePage(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring out(std::size_t(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), out.data(), size);
+    return out;
+}
+
+std::string ToSystemCodePage(const std::wstring& text)
+{
+    if (text.empty())
+        return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string out(std::size_t(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+DWORD FileAttributesOf(const std::string& path)
+{
+    return GetFileAttributesW(FromSystemCodePage(path).c_str());
+}
+
+UniqueFile OpenExistingFile(const std::string& path, DWORD access, DWORD share, DWORD flags)
+{
+    return UniqueFile(CreateFileW(FromSystemCodePage(path).c_str(), access, share, nullptr,
+                                  OPEN_EXISTING, flags, nullptr));
 }

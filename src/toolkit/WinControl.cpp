@@ -9,6 +9,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ WNDPROC BaseProcedureOf(HWND window)
     char name[256] = {};
     GetClassNameA(window, name, sizeof name);
     auto it = BaseProcedures().find(name);
-    return it != BaseProcedures().end() ? it->second : DefWindowProcA;
+    return it != BaseProcedures().end() ? it->second : DefWindowProcW;
 }
 
 int nextChildId = 100;
@@ -111,21 +112,27 @@ void TWinControl::CreateParams(TCreateParams& p)
         p.WndParent = Parent()->Handle();
 }
 
+// Every window of the toolkit is a wide (Unicode) window, run by a wide message
+// loop: a character typed in any script then reaches an edit whole, where a
+// single-byte window receives "?" for it (measured under Wine 8 with UTF-8 as
+// the code page). The single-byte text calls made on these windows convert
+// through the system code page.
 void TWinControl::CreateWnd()
 {
     TCreateParams p;
     CreateParams(p);
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring className = FromSystemCodePage(p.WindowClass);
 
-    WNDCLASSEXA existing{};
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (!GetClassInfoExA(instance, p.WindowClass.c_str(), &existing)) {
-        WNDCLASSEXA wc{};
+    if (!GetClassInfoExW(instance, className.c_str(), &existing)) {
+        WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
         if (p.BaseClass) {
-            WNDCLASSEXA base{};
+            WNDCLASSEXW base{};
             base.cbSize = sizeof base;
-            if (!GetClassInfoExA(nullptr, p.BaseClass, &base))
+            if (!GetClassInfoExW(nullptr, FromSystemCodePage(p.BaseClass).c_str(), &base))
                 throw Exception("Cannot find window class " + std::string(p.BaseClass));
             wc = base;
             BaseProcedures()[p.WindowClass] = base.lpfnWndProc;
@@ -136,18 +143,19 @@ void TWinControl::CreateWnd()
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = InitialWindowProc;
         wc.hInstance = instance;
-        wc.lpszClassName = p.WindowClass.c_str();
-        if (!RegisterClassExA(&wc))
+        wc.lpszClassName = className.c_str();
+        if (!RegisterClassExW(&wc))
             throw Exception("Cannot register window class " + p.WindowClass);
     }
     standardClass_ = p.BaseClass != nullptr;
-    defWndProc_ = standardClass_ ? BaseProcedures()[p.WindowClass] : DefWindowProcA;
+    defWndProc_ = standardClass_ ? BaseProcedures()[p.WindowClass] : DefWindowProcW;
 
     HMENU id = (p.Style & WS_CHILD) ? reinterpret_cast<HMENU>(INT_PTR(nextChildId++)) : nullptr;
     ControlState |= csCreating;
     creatingControl = this;
-    HWND window = CreateWindowExA(p.ExStyle, p.WindowClass.c_str(), p.Caption.c_str(), p.Style,
-                                  p.X, p.Y, p.Width, p.Height, p.WndParent, id, instance, nullptr);
+    HWND window = CreateWindowExW(p.ExStyle, className.c_str(), FromSystemCodePage(p.Caption).c_str(),
+                                  p.Style, p.X, p.Y, p.Width, p.Height, p.WndParent, id, instance,
+                                  nullptr);
     creatingControl = nullptr;
     ControlState &= ~csCreating;
     if (!window)
@@ -208,7 +216,7 @@ LRESULT CALLBACK TWinControl::InitialWindowProc(HWND window, UINT msg, WPARAM wP
         control->Attach(window);
     }
     if (!control)
-        return CallWindowProcA(BaseProcedureOf(window), window, msg, wParam, lParam);
+        return CallWindowProcW(BaseProcedureOf(window), window, msg, wParam, lParam);
 
     TMessage m{msg, wParam, lParam, 0};
     try {
@@ -230,7 +238,7 @@ void TWinControl::DefaultHandler(TMessage& m)
         m.Result = 0;
         return;
     }
-    m.Result = CallWindowProcA(defWndProc_ ? defWndProc_ : DefWindowProcA, handle_, m.Msg,
+    m.Result = CallWindowProcW(defWndProc_ ? defWndProc_ : DefWindowProcW, handle_, m.Msg,
                                m.WParam, m.LParam);
 }
 

@@ -53,6 +53,30 @@ TEST_F(CompareTest, EqualSizesDifferingInTheLastByteAreNotIdentical)
     EXPECT_EQ(CurrentPath2, b);
 }
 
+TEST_F(CompareTest, FilesPastFourGibibytesDifferingOnlyInTheirLastByte)
+{
+    // Sparse files: all but their last page are holes that read as zeros.
+    const std::uint64_t size = (std::uint64_t(1) << 32) + 4096 + 7;
+    const std::string a = dir.WriteSparseFile("a.bin", size, "last byte: 1");
+    const std::string b = dir.WriteSparseFile("b.bin", size, "last byte: 2");
+    ASSERT_FALSE(a.empty() || b.empty());
+    Compare(a, b);
+    EXPECT_EQ(Status(), NotIdentical);
+    EXPECT_EQ(form->Memo1->Lines()[3], "File Size: " + std::to_string(size) + " Bytes");
+}
+
+TEST_F(CompareTest, SizesOneByteApartAtTheFourGibibyteBoundary)
+{
+    const std::uint64_t size = std::uint64_t(1) << 32;
+    const std::string a = dir.WriteSparseFile("a.bin", size, "end");
+    const std::string b = dir.WriteSparseFile("b.bin", size - 1, "end");
+    ASSERT_FALSE(a.empty() || b.empty());
+    Compare(a, b);
+    EXPECT_EQ(Status(), NotIdentical);
+    Compare(b, a);
+    EXPECT_EQ(Status(), NotIdentical);
+}
+
 TEST_F(CompareTest, DifferentSizesAreNotIdentical)
 {
     Compare(dir.WriteFile("a.bin", "abc"), dir.WriteFile("b.bin", "abcd"));
@@ -83,7 +107,7 @@ TEST_F(CompareTest, TheSamePathTwiceIsIdentical)
 
 TEST_F(CompareTest, AFileLockedForWritingEndsTheCommandWithTheErrorBox)
 {
-    std::string a = dir.WriteFile("locked.bin", "abc");
+    std::string a = dir.WriteFile("施錠中.bin", "abc");  // named in Japanese
     std::string b = dir.WriteFile("b.bin", "xyz");
     Compare(b, b);
     ASSERT_EQ(Status(), Identical);
@@ -105,6 +129,9 @@ TEST_F(CompareTest, AFileLockedForWritingEndsTheCommandWithTheErrorBox)
     EXPECT_EQ(text.rfind("Cannot open file \"" + a + "\". ", 0), 0u) << text;
     EXPECT_GT(text.size(), ("Cannot open file \"" + a + "\". ").size() + 1) << "the system's reason is missing";
     EXPECT_EQ(text.back(), '.');
+    ASSERT_EQ(answer.Result().wideTexts.size(), 1u);
+    EXPECT_EQ(answer.Result().wideTexts[0].rfind(L"Cannot open file \"" + FromSystemCodePage(a) + L"\". ", 0), 0u)
+        << "the name as the box holds it";
     EXPECT_EQ(Status(), Identical) << "the status line keeps its text after an error";
     EXPECT_EQ(CurrentPath1, a);
 

@@ -106,6 +106,16 @@ TEST(FileCrc32, PipesDevicesAndMadeUpFilesAreRefused)
         << "the check leaves the file read from its start";
 }
 
+TEST(FileCrc32, ReadsFilesNamedInAnyScriptAndPastTheOldPathLimit)
+{
+    TempDir dir;
+    EXPECT_EQ(FileCrc32(dir.WriteFile("検査 Ωμέγα 😀.txt", "123456789")), 0xCBF43926u);
+    dir.MakeFolder(std::string(200, 'f'));
+    const std::string path = dir.WriteFile(std::string(200, 'f') + "\\" + std::string(80, 'g'), "123456789");
+    ASSERT_GT(path.size(), 300u);
+    EXPECT_EQ(FileCrc32(path), 0xCBF43926u);
+}
+
 TEST(FileCrc32, OpenFailuresRaiseTheSystemErrorNumber)
 {
     TempDir dir;

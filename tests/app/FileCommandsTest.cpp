@@ -111,8 +111,9 @@ TEST_F(FileCommandsTest, DeclinedDeleteKeepsFileAndEdit)
 
 TEST_F(FileCommandsTest, ConfirmedDeleteEmptiesTheEditAndTheNextCompareSaysSo)
 {
+    // Named in Cyrillic: the trash keeps the file under its name.
     std::string a = dir.WriteFile("a.txt", "x");
-    std::string name = "deleted-by-command-" + std::to_string(GetTickCount64()) + ".txt";
+    std::string name = "Удалённый-" + std::to_string(GetTickCount64()) + ".txt";
     std::string b = dir.WriteFile(name, "x");
     Compare(a, b);
     DialogAnswerer answer("Confirm file deletion", "Yes");
@@ -126,6 +127,7 @@ TEST_F(FileCommandsTest, ConfirmedDeleteEmptiesTheEditAndTheNextCompareSaysSo)
     EXPECT_EQ(Status(), "File 2 not exists");
     std::string trash = WineTrashFolder();
     if (!trash.empty()) {
+        EXPECT_EQ(ReadAll(trash + "\\files\\" + name), "x") << "the trash holds no file of that name";
         DeleteFileA((trash + "\\files\\" + name).c_str());
         DeleteFileA((trash + "\\info\\" + name + ".trashinfo").c_str());
     }
@@ -143,7 +145,8 @@ TEST_F(FileCommandsTest, WhileTheDeleteConfirmationIsOpenTheWindowIsInert)
     form->FileName1->SetText(a);
     form->FileName2->SetText(b);
     bool enabledMeanwhile = true;
-    DialogAnswerer answer("Confirm file deletion", "No", [&](HWND dialog) {
+    DialogAnswerer answer("Confirm file deletion", "No");
+    answer.Meanwhile([&](HWND dialog) {
         enabledMeanwhile = IsWindowEnabled(form->Handle());
         // Out of the way of the buttons the clicks aim at.
         SetWindowPos(dialog, nullptr, 0, GetSystemMetrics(SM_CYSCREEN) - 120, 0, 0,
@@ -211,18 +214,21 @@ TEST_F(FileCommandsTest, APathWhoseNameEndsInADotOrASpaceNamesNoFile)
 
 TEST_F(FileCommandsTest, MoveIntoAChosenFolder)
 {
-    std::string a = dir.WriteFile("move-me.txt", "moving");
+    // Named in Greek, into a folder named in Japanese with an emoji: the
+    // picker's wide path reaches the move whole.
+    std::string a = dir.WriteFile("Μετακίνηση.txt", "moving");
     std::string b = dir.WriteFile("other.txt", "other");
-    std::string target = dir.PathOf("target");
-    CreateDirectoryA(target.c_str(), nullptr);
+    std::string target = dir.MakeFolder("目的地 😀");
     Compare(a, b);
     form->Folder1->SetInitialDir(FromSystemCodePage(target));
-    DialogAnswerer answer("Browse for Folder", "OK");
+    DialogAnswerer answer("Browse for Folder", "OK",
+                          [](HWND picker) { return PickerSelection(picker) == L"目的地 😀"; });
     Click(form->sBitBtn2);
     answer.Stop();
-    EXPECT_TRUE(answer.Result().pressed);
+    ASSERT_TRUE(answer.Result().pressed) << "the picker did not show the folder chosen";
+    EXPECT_EQ(form->Folder1->SelectedDir(), FromSystemCodePage(target));
     EXPECT_FALSE(Exists(a));
-    EXPECT_EQ(ReadAll(target + "\\move-me.txt"), "moving");
+    EXPECT_EQ(ReadAll(target + "\\Μετακίνηση.txt"), "moving");
     EXPECT_EQ(form->FileName1->Text(), "");
     EXPECT_EQ(form->Memo1->Lines().Count(), 8) << "the old details stay";
     EXPECT_EQ(form->FileCtrl1->FileName(), a);

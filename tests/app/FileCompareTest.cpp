@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/FileCompare.h"
-#include "app/WholeFileView.h"
+#include "app/ComparedFile.h"
 #include "core/Exceptions.h"
 #include "support/WinTestHelpers.h"
 
@@ -116,14 +117,8 @@ TEST(FilesHaveEqualContents, SizesDifferingOnlyAbove32Bits)
     // file is sparse, and unequal sizes are decided without reading bytes.
     TempDir dir;
     const std::string small = dir.WriteFile("small.bin", "abc");
-    const std::string large = dir.WriteFile("large.bin", "");
-    HANDLE file = CreateFileA(large.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    LARGE_INTEGER end;
-    end.QuadPart = (std::int64_t(1) << 32) + 3;
-    const bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-    CloseHandle(file);
-    ASSERT_TRUE(sized);
+    const std::string large = dir.WriteSparseFile("large.bin", (std::uint64_t(1) << 32) + 3, "abc");
+    ASSERT_FALSE(large.empty());
     EXPECT_FALSE(FilesHaveEqualContents(large, small));
     EXPECT_FALSE(FilesHaveEqualContents(small, large));
 }
@@ -208,12 +203,12 @@ TEST(FilesHaveEqualContents, ALongPathIsNamedWhole)
     EXPECT_EQ(message.rfind("Cannot open file \"" + dir.PathOf(name) + "\". ", 0), 0u) << message;
 }
 
-TEST(WholeFileView, DeniesWritersAndAdmitsReadersWhileHeld)
+TEST(ComparedFile, DeniesWritersAndAdmitsReadersWhileHeld)
 {
     TempDir dir;
     const std::string path = dir.WriteFile("held.bin", "abc");
-    const WholeFileView view = WholeFileView::Open(path);
-    EXPECT_EQ(view.Size(), 3u);
+    const ComparedFile file = ComparedFile::Open(path);
+    EXPECT_EQ(file.Size(), 3u);
     HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
@@ -226,73 +221,113 @@ TEST(WholeFileView, DeniesWritersAndAdmitsReadersWhileHeld)
     CloseHandle(reader);
 }
 
-TEST(WholeFileView, ReleasesTheFileWhenDropped)
+TEST(ComparedFile, ReleasesTheFileWhenDone)
 {
     TempDir dir;
     const std::string a = dir.WriteFile("a.bin", Body(10000));
     EXPECT_TRUE(FilesHaveEqualContents(a, a));
-    EXPECT_TRUE(DeleteFileA(a.c_str())) << "a handle or view was left open";
+    const std::string b = dir.WriteFile("b.bin", Body(10001));
+    EXPECT_FALSE(FilesHaveEqualContents(a, b));
+    EXPECT_TRUE(DeleteFileA(a.c_str())) << "a handle was left open";
+    EXPECT_TRUE(DeleteFileA(b.c_str())) << "a handle was left open";
 }
 
-TEST(WholeFileView, AFileShrunkWhileHeldIsAReadError)
+TEST(ContentsEqual, BlocksAroundTheBlockSize)
+{
+    TempDir dir;
+    for (std::size_t size : {CompareBlockSize - 1, CompareBlockSize, CompareBlockSize + 1,
+                             3 * CompareBlockSize + 4097}) {
+        const std::string bytes = Body(size);
+        std::string changed = bytes;
+        changed[size - 1] ^= 0x10;
+        const std::string a = dir.WriteFile("a.bin", bytes);
+        EXPECT_TRUE(FilesHaveEqualContents(a, dir.WriteFile("same.bin", bytes))) << size;
+        EXPECT_FALSE(FilesHaveEqualContents(a, dir.WriteFile("last.bin", changed))) << size;
+        changed = bytes;
+        changed[std::min(size, CompareBlockSize) - 1] ^= 0x10;  // the first block's last byte
+        EXPECT_FALSE(FilesHaveEqualContents(a, dir.WriteFile("first.bin", changed))) << size;
+    }
+}
+
+TEST(ContentsEqual, AFileShrunkWhileHeldIsAReadError)
 {
     if (!RunningUnderWine())
         GTEST_SKIP() << "only a native program under Wine can shrink a file held this way";
     TempDir dir;
-    const std::string bytes = Body(1 << 20);
+    const std::string bytes = Body(3 * CompareBlockSize);
     const std::string a = dir.WriteFile("a.bin", bytes);
     const std::string b = dir.WriteFile("b.bin", bytes);
-    const WholeFileView first = WholeFileView::Open(a);
-    const WholeFileView second = WholeFileView::Open(b);
-    // Cut at a page boundary, so the comparison runs into a faulting page.
-    ASSERT_EQ(LinuxSyscall(LinuxTruncate, UnixPathOf(b), 24 * 4096), 0);
-    EXPECT_THROW(ViewsHaveEqualContents(first, second), EReadError);
-    EXPECT_THROW(ViewsHaveEqualContents(second, first), EReadError);
-    // The handler is gone and the views still release cleanly.
-    EXPECT_TRUE(ViewsHaveEqualContents(first, first));
+    for (const bool shrunkFirst : {false, true}) {
+        dir.WriteFile("b.bin", bytes);
+        ComparedFile first = ComparedFile::Open(a);
+        ComparedFile second = ComparedFile::Open(b);
+        // Cut past the first block, so the comparison runs into the end.
+        ASSERT_EQ(LinuxSyscall(LinuxTruncate, UnixPathOf(b), long(CompareBlockSize) + 4096), 0);
+        if (shrunkFirst)
+            EXPECT_THROW(ContentsEqual(second, first), EReadError);
+        else
+            EXPECT_THROW(ContentsEqual(first, second), EReadError);
+    }
 }
 
-TEST(WholeFileView, AFileShrunkWithinItsLastPageIsAReadError)
+TEST(ContentsEqual, AFileShrunkWithinItsLastBlockIsAReadError)
 {
-    // The bytes cut off read as zeros in the view, and the other file has
-    // zeros there too: only the size shows the loss.
+    // The bytes cut off were zeros, like the other file's: only the short
+    // read shows the loss.
     if (!RunningUnderWine())
         GTEST_SKIP() << "only a native program under Wine can shrink a file held this way";
     TempDir dir;
     const std::string bytes = Body(50000) + std::string(200, '\0');
     const std::string a = dir.WriteFile("a.bin", bytes);
     const std::string b = dir.WriteFile("b.bin", bytes);
-    const WholeFileView first = WholeFileView::Open(a);
-    const WholeFileView second = WholeFileView::Open(b);
+    ComparedFile first = ComparedFile::Open(a);
+    ComparedFile second = ComparedFile::Open(b);
     ASSERT_EQ(LinuxSyscall(LinuxTruncate, UnixPathOf(b), long(bytes.size()) - 100), 0);
-    EXPECT_THROW(ViewsHaveEqualContents(first, second), EReadError);
+    EXPECT_THROW(ContentsEqual(first, second), EReadError);
 }
 
-TEST(WholeFileView, AFileShrunkToNothingWhileHeldIsAReadError)
+TEST(ContentsEqual, AFileShrunkToNothingWhileHeldIsAReadError)
 {
     if (!RunningUnderWine())
         GTEST_SKIP() << "only a native program under Wine can shrink a file held this way";
     TempDir dir;
     const std::string a = dir.WriteFile("a.bin", Body(5000));
-    const WholeFileView first = WholeFileView::Open(a);
-    const WholeFileView second = WholeFileView::Open(a);
+    ComparedFile first = ComparedFile::Open(a);
+    ComparedFile second = ComparedFile::Open(a);
     ASSERT_EQ(LinuxSyscall(LinuxTruncate, UnixPathOf(a), 0), 0);
-    EXPECT_THROW(ViewsHaveEqualContents(first, second), EReadError);
+    EXPECT_THROW(ContentsEqual(first, second), EReadError);
 }
 
-TEST(WholeFileView, AFileRemovedWhileHeldStillComparesWhatWasOpened)
+TEST(ContentsEqual, AFileGrownWhileHeldIsAReadError)
+{
+    // The bytes compared were equal, but they are no longer the whole file.
+    if (!RunningUnderWine())
+        GTEST_SKIP() << "only a native program under Wine can grow a file held this way";
+    TempDir dir;
+    const std::string bytes = Body(2 * CompareBlockSize + 10);
+    const std::string a = dir.WriteFile("a.bin", bytes);
+    const std::string b = dir.WriteFile("b.bin", bytes);
+    ComparedFile first = ComparedFile::Open(a);
+    ComparedFile second = ComparedFile::Open(b);
+    ASSERT_EQ(LinuxSyscall(LinuxTruncate, UnixPathOf(b), long(bytes.size()) + 1), 0);
+    EXPECT_THROW(ContentsEqual(first, second), EReadError);
+}
+
+TEST(ContentsEqual, AFileRemovedWhileHeldStillComparesWhatWasOpened)
 {
     if (!RunningUnderWine())
         GTEST_SKIP() << "only a native program under Wine can remove a file held this way";
     TempDir dir;
-    const std::string bytes = Body(200000);
+    const std::string bytes = Body(3 * CompareBlockSize);
     const std::string a = dir.WriteFile("a.bin", bytes);
     std::string changed = bytes;
-    changed[150000] ^= 4;
+    changed[2 * CompareBlockSize + 5] ^= 4;
     const std::string b = dir.WriteFile("b.bin", changed);
-    const WholeFileView first = WholeFileView::Open(a);
-    const WholeFileView second = WholeFileView::Open(b);
+    ComparedFile first = ComparedFile::Open(a);
+    ComparedFile second = ComparedFile::Open(b);
+    ComparedFile again = ComparedFile::Open(b);
+    ComparedFile third = ComparedFile::Open(b);
     ASSERT_EQ(LinuxSyscall(LinuxUnlink, UnixPathOf(b), 0), 0);
-    EXPECT_FALSE(ViewsHaveEqualContents(first, second));
-    EXPECT_TRUE(ViewsHaveEqualContents(second, second));
+    EXPECT_FALSE(ContentsEqual(first, second));
+    EXPECT_TRUE(ContentsEqual(again, third));
 }

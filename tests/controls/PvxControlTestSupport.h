@@ -24,7 +24,7 @@ protected:
 Image24 GrabClient(HWND window);
 // The same without letting the window paint first.
 Image24 GrabClientAsIs(HWND window);
-// What the screen shows of a whole window, frame included, as it is now.
+// What the screen shows of the whole window, frame and scroll bars included.
 Image24 GrabWindowAsIs(HWND window);
 
 // A system colour as a pixel.

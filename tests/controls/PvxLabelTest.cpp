@@ -11,7 +11,9 @@
 #include "support/WinTestHelpers.h"
 #include "toolkit/Application.h"
 #include "toolkit/FormData.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/Handles.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -38,7 +40,8 @@ protected:
         WindowDc screen(nullptr);
         SelectGuard select(screen.Get(), font.Handle());
         SIZE s{};
-        GetTextExtentPoint32A(screen.Get(), text.c_str(), int(text.size()), &s);
+        const std::wstring wide = FromSystemCodePage(text);
+        GetTextExtentPoint32W(screen.Get(), wide.c_str(), int(wide.size()), &s);
         return {int(s.cx), int(s.cy)};
     }
     Size Extent(const std::string& text) { return Extent(text, label->Font()); }
@@ -126,6 +129,33 @@ TEST_F(PvxLabelTest, SlotCaptionIsItsTextPlusTwoAndKeepsItsPlace)
     EXPECT_EQ(label->Left(), 8);
     EXPECT_EQ(label->Top(), 8);
     EXPECT_EQ(label->Width(), Extent("File 1 of 2:").width + 2);
+}
+
+TEST_F(PvxLabelTest, ACaptionInAnotherScriptIsMeasuredAndDrawnInItsOwnLetters)
+{
+    // Greek and Cyrillic, which the window's Tahoma has.
+    const std::string caption = "Αναφορά Отчёт";
+    label->SetCaption(caption);
+    Size text = Extent(caption);
+    EXPECT_EQ(label->Width(), text.width + 2);
+    // The same text drawn by the system from UTF-16 in the label's place.
+    TBitmap expected(label->Width(), label->Height());
+    HDC dc = expected.Canvas().Handle();
+    UniqueBrush faceBrush(CreateSolidBrush(RGB(face.r, face.g, face.b)));
+    RECT box{0, 0, label->Width(), label->Height()};
+    FillRect(dc, &box, faceBrush.Get());
+    SelectGuard font(dc, label->Font().Handle());
+    SetTextColor(dc, ColorToRGB(label->Font().Color()));
+    SetBkMode(dc, TRANSPARENT);
+    const std::wstring wide = FromSystemCodePage(caption);
+    DrawTextW(dc, wide.c_str(), int(wide.size()), &box, DT_EXPANDTABS | DT_WORDBREAK | DT_LEFT | DT_TOP);
+    const ConstView24 want = expected.Pixels24();
+    const Image24 shot = LabelShot();
+    int differing = 0;
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = 0; x < shot.Width(); ++x)
+            differing += !(shot.At(x, y) == want.Row(y)[x]);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(PvxLabelTest, AutoSizedTextStartsAtTheTopLeftCorner)
@@ -357,6 +387,12 @@ TEST_F(PvxLabelTest, AcceleratorGivesTheFocusControlTheFocus)
     EXPECT_EQ(label->Perform(CM_DIALOGCHAR, 'X'), 0);
     EXPECT_NE(GetFocus(), edit->Handle());
     EXPECT_EQ(label->Perform(CM_DIALOGCHAR, 'n'), 1);
+    EXPECT_EQ(GetFocus(), edit->Handle());
+    // Characters come in UTF-16: one whose low byte is "N" is another letter.
+    SetFocus(form->edit->Handle());
+    EXPECT_EQ(label->Perform(CM_DIALOGCHAR, L'\u014E'), 0);  // Ŏ
+    label->SetCaption("&Ωμέγα:");
+    EXPECT_EQ(label->Perform(CM_DIALOGCHAR, L'\u03C9'), 1);  // ω
     EXPECT_EQ(GetFocus(), edit->Handle());
     delete edit;
     EXPECT_EQ(label->FocusControl(), nullptr) << "a freed control is forgotten";

@@ -1,5 +1,6 @@
 #include "support/WinTestHelpers.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -9,6 +10,8 @@
 #include <map>
 
 #include "toolkit/Application.h"
+#include "toolkit/Handles.h"
+#include "toolkit/SysUtils.h"
 
 void PrepareTestProcess(const char* applicationTitle)
 {
@@ -47,6 +50,22 @@ void PressKey(HWND window, WORD key, bool shift)
     PumpMessages();
     state[VK_SHIFT] = saved;
     SetKeyboardState(state);
+}
+
+void TypeText(const std::wstring& text)
+{
+    std::vector<INPUT> keys;
+    for (wchar_t c : text) {
+        INPUT key{};
+        key.type = INPUT_KEYBOARD;
+        key.ki.wScan = c;
+        key.ki.dwFlags = KEYEVENTF_UNICODE;
+        keys.push_back(key);
+        key.ki.dwFlags |= KEYEVENTF_KEYUP;
+        keys.push_back(key);
+    }
+    SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
+    PumpMessages();
 }
 
 std::string WindowText(HWND window)
@@ -108,14 +127,9 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM data)
 }
 }  // namespace
 
-DialogAnswerer::DialogAnswerer(std::string captionPart, std::string buttonText)
-    : DialogAnswerer(std::move(captionPart), std::move(buttonText), nullptr)
-{
-}
-
 DialogAnswerer::DialogAnswerer(std::string captionPart, std::string buttonText,
-                               std::function<void(HWND dialog)> meanwhile)
-    : captionPart_(std::move(captionPart)), buttonText_(std::move(buttonText)), meanwhile_(std::move(meanwhile))
+                               std::function<bool(HWND)> ready)
+    : captionPart_(std::move(captionPart)), buttonText_(std::move(buttonText)), ready_(std::move(ready))
 {
     timer_ = SetTimer(nullptr, 0, 20, Tick);
     Answerers()[timer_] = this;
@@ -157,21 +171,25 @@ bool DialogAnswerer::TryAnswer()
     result_.caption = WindowText(search.found);
     std::vector<HWND> children;
     EnumChildWindows(search.found, CollectChild, reinterpret_cast<LPARAM>(&children));
+    const bool ready = !ready_ || ready_(search.found);
+    const std::string wanted = ready ? buttonText_ : "Cancel";
     HWND button = nullptr;
     for (HWND child : children) {
         std::string cls = ClassOf(child);
         std::string text = WindowText(child);
-        if (cls == "Static" && !text.empty())
+        if (cls == "Static" && !text.empty()) {
             result_.texts.push_back(text);
+            result_.wideTexts.push_back(WideWindowText(child));
+        }
         if (cls == "Button") {
             result_.buttons.push_back(WithoutAmpersands(text));
-            if (!button && WithoutAmpersands(text) == buttonText_)
+            if (!button && WithoutAmpersands(text) == wanted)
                 button = child;
         }
     }
     if (button) {
         PostMessageA(button, BM_CLICK, 0, 0);
-        result_.pressed = true;
+        result_.pressed = ready;
     }
     return true;
 }
@@ -233,6 +251,20 @@ HDROP MakeDrop(const std::vector<std::string>& paths, POINT at)
     return static_cast<HDROP>(memory);
 }
 
+std::wstring PickerSelection(HWND picker)
+{
+    HWND tree = FindWindowExW(picker, nullptr, WC_TREEVIEWW, nullptr);
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = tree ? TreeView_GetSelection(tree) : nullptr;
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    if (!item.hItem || !SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
+        return {};
+    return text;
+}
+
 WhenVisible::WhenVisible(HWND window, std::function<void()> action)
     : window_(window), action_(std::move(action))
 {
@@ -279,21 +311,62 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(FromSystemCodePage(path_), ignored);
 }
+
+namespace {
+// Creates (or empties) a file for writing; any length, any script.
+UniqueFile CreateForWriting(const std::string& path)
+{
+    return UniqueFile(CreateFileW(FromSystemCodePage(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+}  // namespace
 
 std::string TempDir::WriteFile(const std::string& name, const std::string& bytes) const
 {
     std::string path = PathOf(name);
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    UniqueFile file = CreateForWriting(path);
     DWORD written = 0;
-    if (file != INVALID_HANDLE_VALUE) {
-        if (!bytes.empty())
-            ::WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-    }
+    if (file && !bytes.empty())
+        ::WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr);
     return path;
+}
+
+std::string TempDir::WriteSparseFile(const std::string& name, std::uint64_t size,
+                                     const std::string& tail) const
+{
+    std::string path = PathOf(name);
+    UniqueFile file = CreateForWriting(path);
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    if (!file || !SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) || !SetEndOfFile(file.Get()))
+        return {};
+    LARGE_INTEGER start;
+    start.QuadPart = static_cast<LONGLONG>(size - tail.size());
+    DWORD written = 0;
+    if (!tail.empty()
+        && (!SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN)
+            || !::WriteFile(file.Get(), tail.data(), DWORD(tail.size()), &written, nullptr)
+            || written != tail.size()))
+        return {};
+    return path;
+}
+
+std::string TempDir::MakeFolder(const std::string& name) const
+{
+    std::string path = PathOf(name);
+    CreateDirectoryW(FromSystemCodePage(path).c_str(), nullptr);
+    return path;
+}
+
+std::wstring WideWindowText(HWND window)
+{
+    int length = GetWindowTextLengthW(window);
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(std::size_t(std::max(copied, 0)));
+    return text;
 }
 
 namespace {

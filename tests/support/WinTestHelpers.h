@@ -26,13 +26,20 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 // if the user had pressed it while that window had the focus.
 void PressKey(HWND window, WORD key, bool shift = false);
 
-// A modal dialog the test answered: its caption, its static texts, and
-// whether the button asked for was found and pressed.
+// Types text as the keyboard does for characters it has no key for (each
+// one a key press of its own carrying the character), into the window that
+// has the focus, and lets the application's loop handle it.
+void TypeText(const std::wstring& text);
+
+// A modal dialog the test answered: its caption, its static texts (also as
+// the dialog holds them, in UTF-16), and whether the button asked for was
+// found and pressed.
 struct AnsweredDialog {
     bool seen = false;
     bool pressed = false;
     std::string caption;
     std::vector<std::string> texts;
+    std::vector<std::wstring> wideTexts;
     std::vector<std::string> buttons;
 };
 
@@ -40,13 +47,17 @@ struct AnsweredDialog {
 // whose caption contains captionPart, reads it, and presses the button whose
 // text (without "&") is buttonText. The watch runs from a thread timer, so it
 // fires inside the dialog's own modal loop. Stop() ends an unanswered watch.
+// With `ready`, the dialog is first asked whether it shows what the answer
+// assumes; when it does not, "Cancel" is pressed instead and `pressed` stays
+// false, so that a wrong state of the dialog cannot lead to a wrong action.
 class DialogAnswerer {
 public:
-    DialogAnswerer(std::string captionPart, std::string buttonText);
-    // The same, but first runs meanwhile(dialog) once the dialog is up, and
-    // presses the button on a later tick: a timer fires only when the queue
-    // is empty, so by then every message meanwhile caused has been handled.
-    DialogAnswerer(std::string captionPart, std::string buttonText, std::function<void(HWND dialog)> meanwhile);
+    DialogAnswerer(std::string captionPart, std::string buttonText,
+                   std::function<bool(HWND dialog)> ready = nullptr);
+    // First runs action(dialog) once the dialog is up, and presses the button
+    // on a later tick: a timer fires only when the queue is empty, so by then
+    // every message the action caused has been handled.
+    void Meanwhile(std::function<void(HWND dialog)> action) { meanwhile_ = std::move(action); }
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
     ~DialogAnswerer();
@@ -59,10 +70,15 @@ private:
 
     std::string captionPart_;
     std::string buttonText_;
+    std::function<bool(HWND)> ready_;
     std::function<void(HWND)> meanwhile_;
     UINT_PTR timer_ = 0;
     AnsweredDialog result_;
 };
+
+// The name of the folder selected in the tree of the shell's folder picker
+// (the dialog window given); empty when none is.
+std::wstring PickerSelection(HWND picker);
 
 // Runs an action from inside the next modal loop (e.g. of ShowModal), once
 // the given window is visible.
@@ -90,8 +106,15 @@ public:
     TempDir& operator=(const TempDir&) = delete;
     ~TempDir();
     const std::string& Path() const { return path_; }
-    // Writes a file in the folder and returns its full path.
+    // Writes a file in the folder and returns its full path. Names may be in
+    // any script and paths of any length.
     std::string WriteFile(const std::string& name, const std::string& bytes) const;
+    // A file of `size` bytes ending in `tail`, the bytes before it a hole that
+    // takes no room on disk; its full path, or empty when it cannot be made.
+    std::string WriteSparseFile(const std::string& name, std::uint64_t size,
+                                const std::string& tail) const;
+    // Creates a folder in the folder and returns its full path.
+    std::string MakeFolder(const std::string& name) const;
     std::string PathOf(const std::string& name) const { return path_ + "\\" + name; }
 
 private:
@@ -103,8 +126,10 @@ private:
 int CountGdiObjects();
 int CountThreadWindows();
 
-// The text of a window (title, edit contents, button caption).
+// The text of a window (title, edit contents, button caption), in the system
+// code page and as the window holds it, in UTF-16.
 std::string WindowText(HWND window);
+std::wstring WideWindowText(HWND window);
 
 // A named pipe of this process that nobody ever writes to; reading it would
 // wait for ever. It has eight instances, so eight opens find one free.

@@ -116,7 +116,7 @@ void TsCommonData::SetSkinManager(TsSkinManager* manager)
     if (stored == manager_)
         return;
     manager_ = stored;
-    if (owner_->IsLoading())
+    if (OwnerState() & csLoading)
         return;
     TsSkinManager* used = SkinManager();
     if (used && !used->Model().Sections().empty())
@@ -167,7 +167,7 @@ void TsCommonData::EmptyCache()
 bool TsCommonData::IsSkinned(bool requireActive) const
 {
     TsSkinManager* manager = SkinManager();
-    if (!manager || section_.Index < 0 || owner_->IsDestroying() || manager->IsDestroying())
+    if (!manager || section_.Index < 0 || (OwnerState() & csDestroying) || manager->IsDestroying())
         return false;
     if (requireActive && !manager->Model().SkinData().Active)
         return false;
@@ -216,7 +216,8 @@ void TsCommonData::OwnerLoaded()
 {
     if (skinSection_.empty() || skinSection_ == "UNKNOWN") {
         std::string_view section = DefaultSectionOfKind(controlKind_);
-        SetSkinSection(section.empty() ? std::string(owner_->ClassName()) : std::string(section));
+        std::string ownName = owner_ ? owner_->ClassName() : "";
+        SetSkinSection(section.empty() ? ownName : std::string(section));
     } else {
         ResolveIndexes();
     }
@@ -298,7 +299,7 @@ bool TsCommonData::NeedsFullRepaint() const
 
 bool TsCommonData::PaintingSuspended() const
 {
-    if (!SkinManager() || (owner_->ComponentState() & csDesigning))
+    if (!SkinManager() || (OwnerState() & csDesigning))
         return false;
     if (!NeedsFullRepaint() || !ownerControl_ || ownerControl_->IsDestroying())
         return Updating;
@@ -466,14 +467,18 @@ void TsCommonData::MouseEntered(LPARAM lParam)
     if (!IsContainerKind(controlKind_))
         MouseOver = true;
     auto* windowed = dynamic_cast<TWinControl*>(ownerControl_);
+    if (windowed && windowed->HandleAllocated())
+        MakeHotWindow(windowed->Handle());
+}
+
+void MakeHotWindow(HWND window)
+{
     TsSkinManager* manager = DefaultManager();
-    if (!windowed || !manager || !windowed->HandleAllocated())
-        return;
     HWND& hot = SkinEngine().HotWindow;
-    if (hot == windowed->Handle())
+    if (!manager || !window || hot == window)
         return;
     HWND previous = hot;
-    hot = windowed->Handle();
+    hot = window;
     if (previous && IsWindow(previous))
         SendSkinCommand(previous, scMouseLeave, 0, reinterpret_cast<LPARAM>(manager));
     SendSkinCommand(hot, scMouseEnter, 0, reinterpret_cast<LPARAM>(manager));
@@ -631,11 +636,11 @@ bool TsCommonData::HandleStandardMessage(TMessage& m)
         }
         return false;
     case CM_MOUSEENTER:
-        if (!(owner_->ComponentState() & csDesigning))
+        if (!(OwnerState() & csDesigning))
             MouseEntered(m.LParam);
         return false;
     case CM_MOUSELEAVE:
-        if (!(owner_->ComponentState() & csDesigning) && !IsContainerKind(controlKind_))
+        if (!(OwnerState() & csDesigning) && !IsContainerKind(controlKind_))
             MouseOver = false;
         return false;
     default:

@@ -14,6 +14,7 @@
 #include "skin/paint/SectionRef.h"
 #include "skin/paint/SkinBackground.h"
 #include "toolkit/Bitmap.h"
+#include "toolkit/Component.h"
 #include "toolkit/Messages.h"
 
 class TComponent;
@@ -26,8 +27,9 @@ constexpr uint16_t kPlainBackground = 1;
 
 class TsCommonData {
 public:
-    // owner is a control or a form skinning component; with createCache the
-    // binding owns an empty 24-bit cache image.
+    // owner is a control or a form skinning component, or nullptr for a
+    // window that belongs to no component (a dialog's child window); with
+    // createCache the binding owns an empty 24-bit cache image.
     TsCommonData(TComponent* owner, bool createCache, int controlKind);
     TsCommonData(const TsCommonData&) = delete;
     TsCommonData& operator=(const TsCommonData&) = delete;
@@ -116,6 +118,7 @@ private:
     void Repaint();
     void MouseEntered(LPARAM lParam);
     int32_t OwnColor() const;
+    unsigned OwnerState() const { return owner_ ? owner_->ComponentState() : 0; }
     int32_t ParentColor() const;
 
     TComponent* owner_;
@@ -129,6 +132,10 @@ private:
     TsSectionRef section_;
     std::unique_ptr<TBitmap> cache_;
 };
+
+// Makes window the skinned window under the mouse that the default manager
+// tracks: the window recorded before gets scMouseLeave, this one scMouseEnter.
+void MakeHotWindow(HWND window);
 
 // The background colour of a control as RGB: a skinned window's scQueryColor
 // answer, any other control's own Color.

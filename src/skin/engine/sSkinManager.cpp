@@ -18,6 +18,7 @@
 #include "skin/model/SkinStream.h"
 #include "skin/model/acSkinPack.h"
 #include "toolkit/Form.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ std::string ProgramFolder()
 
 bool FileExists(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = FileAttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/adapters/acCtrlAdapter.h"
 #include "skin/engine/EngineState.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sSkinManager.h"
@@ -90,6 +91,8 @@ void TsSkinProvider::Detach()
 {
     if (!attached_)
         return;
+    // The window adapters give the controls back before the form goes.
+    adapter_.reset();
     attached_ = false;
     UnregisterSkinnedForm(form_);
     if (!form_->IsDestroying() && hadSystemMenu_)
@@ -173,6 +176,24 @@ void TsSkinProvider::InitializeSkin()
     UpdateSystemMenu();
     if (!(form_->ControlState & csCreating) && !form_->IsDestroying() && !IsLoading())
         ApplyFormColor();
+    AttachAdapters();
+}
+
+void TsSkinProvider::AttachAdapters(TWinControl* container)
+{
+    if (!Skinned() || !form_->HandleAllocated())
+        return;
+    if (!adapter_)
+        adapter_ = std::make_unique<TacCtrlAdapter>(*this);
+    adapter_->AttachAll(container);
+}
+
+void TsSkinProvider::DropAdapters(const TMessage& removal)
+{
+    if (!adapter_)
+        return;
+    adapter_->Broadcast(removal);
+    adapter_.reset();
 }
 
 void TsSkinProvider::RestoreWindowSystemLook()
@@ -405,6 +426,7 @@ void TsSkinProvider::HandleSkinCommand(TMessage& m)
     case scSkinRemoved:
         if (!ours)
             return;
+        DropAdapters(m);
         skinData_->HandleSkinCommand(m);
         RestoreWindowSystemLook();
         m.Result = 0;
@@ -420,6 +442,12 @@ void TsSkinProvider::HandleSkinCommand(TMessage& m)
         }
         ApplyFormColor();
         skinData_->Updating = false;
+        AttachAdapters();
+        if (adapter_)
+            adapter_->Broadcast(m);
+        return;
+    case scControlChanged:
+        AttachAdapters(reinterpret_cast<TWinControl*>(m.LParam));
         return;
     case scQueryProvider:
         m.Result = reinterpret_cast<LRESULT>(static_cast<TsFormSkinner*>(this));
@@ -597,7 +625,15 @@ void TsSkinProvider::HandleMessage(TMessage& m)
         Pass(m);
         return;
     case CM_SHOWINGCHANGED:
+        // Controls made since the skin came are adapted before the form shows.
+        if (m.WParam)
+            AttachAdapters();
         Showing(m);
+        return;
+    case WM_PARENTNOTIFY:
+        Pass(m);
+        if (LOWORD(m.WParam) == WM_CREATE)
+            AttachAdapters();
         return;
     case WM_SETTINGCHANGE:
         skinData_->CacheInvalid = true;

@@ -21,6 +21,8 @@
 #include "toolkit/Labels.h"
 
 class TCustomForm;
+class TacCtrlAdapter;
+class TWinControl;
 
 enum class TsGripMode { gmNone, gmRightBottom };
 enum class TsResizeMode { rmStandard, rmBorder };
@@ -92,6 +94,8 @@ public:
     void PopupSystemMenu(POINT at);
     // Fades the form in at its first painting (a provider made when the form was activated).
     void FadeInAtFirstPaint(unsigned milliseconds) { pendingFadeIn_ = milliseconds; }
+    // The adapter skinning the form's standard controls; nullptr while unskinned.
+    TacCtrlAdapter* Adapter() const { return adapter_.get(); }
 
     void Loaded() override;
 
@@ -108,6 +112,9 @@ private:
     void ChooseButtonImages();
     void UpdateSystemMenu();
     void ApplyFormColor();
+    // The standard controls: adapted while the form is skinned.
+    void AttachAdapters(TWinControl* container = nullptr);
+    void DropAdapters(const TMessage& removal);
 
     // Painting (sSkinProviderPaint.cpp).
     void PaintWholeWindow();
@@ -146,6 +153,7 @@ private:
     bool useGlobalColor_ = true;
     TWndMethod oldWindowProc_;
     bool attached_ = false;
+    std::unique_ptr<TacCtrlAdapter> adapter_;
 
     bool formActive_ = true;
     int hotHitCode_ = 0;

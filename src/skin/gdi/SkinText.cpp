@@ -5,6 +5,7 @@
 #include "gfx/ColorBlend.h"
 #include "skin/paint/SkinBackground.h"
 #include "skin/model/SkinModel.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -111,14 +112,21 @@ std::string EllipsizeText(TCanvas& canvas, const std::string& text, int maxWidth
     if (room < 0)
         return {};
     // The characters that fit in the room, then fewer while kerning or
-    // overhang make the whole too wide.
+    // overhang make the whole too wide. Counted in wide characters, so that
+    // no cut falls inside a character of the system code page.
+    const std::wstring wide = FromSystemCodePage(text);
     INT fit = 0;
     SIZE size{};
-    GetTextExtentExPointA(canvas.Handle(), text.c_str(), int(text.size()), room, &fit, nullptr, &size);
-    std::size_t keep = std::min<std::size_t>(std::size_t(std::max(fit, 0)), text.size());
-    while (keep > 0 && canvas.TextWidth(text.substr(0, keep) + kDots) > maxWidth)
+    GetTextExtentExPointW(canvas.Handle(), wide.c_str(), int(wide.size()), room, &fit, nullptr, &size);
+    std::size_t keep = std::min<std::size_t>(std::size_t(std::max(fit, 0)), wide.size());
+    auto head = [&wide](std::size_t count) {
+        if (count > 0 && IS_HIGH_SURROGATE(wide[count - 1]))
+            --count;  // never half of a pair
+        return ToSystemCodePage(wide.substr(0, count));
+    };
+    while (keep > 0 && canvas.TextWidth(head(keep) + kDots) > maxWidth)
         --keep;
-    return text.substr(0, keep) + kDots;
+    return head(keep) + kDots;
 }
 
 int MeasureTextWidth(TCanvas& canvas, const std::string& text)

@@ -16,7 +16,7 @@
 // moved one pixel left, up, right and down, in that order, then the text in
 // the main colour in rect. Disabled: one pass in 40 % of the font colour over
 // 60 % of the section's colour. The brush is clear and format is passed to
-// DrawTextA unchanged. The canvas's font colour and brush style are restored.
+// DrawText unchanged. The canvas's font colour and brush style are restored.
 void DrawSectionText(TCanvas& canvas, const std::string& text, bool enabled, const TsSectionRef& section, bool hot,
                      UINT format, const Rect& rect);
 
@@ -49,5 +49,5 @@ std::string EllipsizeText(TCanvas& canvas, const std::string& text, int maxWidth
 int MeasureTextWidth(TCanvas& canvas, const std::string& text);
 int MeasureTextHeight(TCanvas& canvas, const std::string& text);
 Size MeasureTextSize(TCanvas& canvas, const std::string& text);
-// DrawTextA; with DT_CALCRECT rect receives the measured rectangle. Returns the text's height.
+// DrawText; with DT_CALCRECT rect receives the measured rectangle. Returns the text's height.
 int DrawTextInRect(TCanvas& canvas, const std::string& text, Rect& rect, UINT format);

@@ -13,6 +13,7 @@ target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PaintTarget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SectionBackground.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SectionFill.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScrollBarPaint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SectionRef.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinBackground.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinGradient.cpp

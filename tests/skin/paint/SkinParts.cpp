@@ -9,28 +9,6 @@
 #include "skin/paint/SkinItem.h"
 #include "skin/model/SkinModel.h"
 
-namespace {
-
-// A section's look over a rectangle of the bitmap, the way forms and scroll
-// bars paint theirs, then its glyph centred in 'glyphArea'.
-void PaintFastPart(const TsSkinModel& skin, const char* section, View24 bitmap, const Rect& rect, int state,
-                   const TsBgSource& bg, const Rect& glyphArea = {})
-{
-    TsSectionRef ref = TsSectionRef::Resolve(&skin, section);
-    View24 part = bitmap.Subview(rect);
-    PaintSkinItemFast(TsPaintTarget(part, ShiftedBg(bg, {rect.left, rect.top})), ref, part.Bounds(), state, true);
-    int glyph = skin.GetMaskIndex(ref.Index, section, "GLYPHMASK");
-    if (glyph < 0 || glyphArea.IsEmpty())
-        return;
-    const TsMaskData& g = skin.Masks()[std::size_t(glyph)];
-    Size frame = MaskFrameSize(g);
-    Point at{glyphArea.left + (glyphArea.Width() - frame.width) / 2,
-             glyphArea.top + (glyphArea.Height() - frame.height) / 2};
-    DrawGlyphMask(part, at, state, BgFromImage(part, 0, 0), g, kGlyphNormal);
-}
-
-}  // namespace
-
 Image24 DrawForm(const TsSkinModel& skin, Size size)
 {
     Image24 form(size.width, size.height);
@@ -63,26 +41,38 @@ Image24 DrawMemoFrame(const TsSkinModel& skin, Size size, ConstView24 parent, Po
     return DrawEdit(skin, size, 0, parent, at);
 }
 
-Image24 DrawScrollBar(const TsSkinModel& skin, Size size, bool vertical, int state, int32_t backgroundColor)
+namespace {
+
+int Thickness(Size size, TsBarKind kind)
+{
+    return kind == kBarVertical ? size.width : size.height;
+}
+
+Image24 DrawPlannedBar(const TsSkinModel& skin, Size size, TsBarKind kind, const TsBarPlan& plan, int32_t background)
 {
     Image24 bar(size.width, size.height);
-    TsBgSource behind = BgFromColor(backgroundColor);
-    const int d = vertical ? size.width : size.height;        // the thickness: arrow buttons are square
-    const int length = vertical ? size.height : size.width;
-    auto along = [vertical, d](int from, int to) {
-        return vertical ? Rect{0, from, d, to} : Rect{from, 0, to, d};
-    };
-    PaintFastPart(skin, vertical ? "SCROLLBAR1V" : "SCROLLBAR1H", bar.View(), bar.View().Bounds(), state, behind);
-    TsBgSource onBar = BgFromImage(bar.View(), 0, 0);
-    Rect first = along(0, d), second = along(length - d, length);
-    Rect square{0, 0, d, d};
-    PaintFastPart(skin, vertical ? "SCROLLBTNTOP" : "SCROLLBTNLEFT", bar.View(), first, state, onBar, square);
-    PaintFastPart(skin, vertical ? "SCROLLBTNBOTTOM" : "SCROLLBTNRIGHT", bar.View(), second, state, onBar, square);
-    int thumbLength = std::max(length / 3, 8);
-    Rect thumb = along(d + (length - 2 * d - thumbLength) / 3, d + (length - 2 * d - thumbLength) / 3 + thumbLength);
-    PaintFastPart(skin, vertical ? "SCROLLSLIDERV" : "SCROLLSLIDERH", bar.View(), thumb, state, onBar,
-                  {0, 0, thumb.Width(), thumb.Height()});
+    PaintScrollBar(bar.View(), kind, TsScrollBarSkin::Resolve(&skin, kind), plan, BgFromColor(background));
     return bar;
+}
+
+}  // namespace
+
+Image24 DrawScrollBar(const TsSkinModel& skin, Size size, TsBarKind kind, const TsScrollInfo& info,
+                      const TsBarStates& states, bool enabled, int32_t backgroundColor)
+{
+    const int arrow = Thickness(size, kind);
+    const int length = kind == kBarVertical ? size.height : size.width;
+    TsBarPlan plan = PlanBar(info, length, arrow, arrow, states, enabled);
+    return DrawPlannedBar(skin, size, kind, plan, backgroundColor);
+}
+
+Image24 DrawDraggedScrollBar(const TsSkinModel& skin, Size size, TsBarKind kind, int thumbStart, int thumbLength,
+                             int32_t backgroundColor)
+{
+    const int arrow = Thickness(size, kind);
+    const int length = kind == kBarVertical ? size.height : size.width;
+    return DrawPlannedBar(skin, size, kind, PlanDraggedBar(length, arrow, arrow, thumbStart, thumbLength),
+                          backgroundColor);
 }
 
 std::vector<NamedPicture> MainWindowParts(const TsSkinModel& skin)
@@ -98,12 +88,26 @@ std::vector<NamedPicture> MainWindowParts(const TsSkinModel& skin)
             {"button_99x25_state" + std::to_string(state), DrawButton(skin, {99, 25}, state, client, {8, 70})});
     parts.push_back({"memo_467x140", DrawMemoFrame(skin, {467, 140}, client, {8, 150})});
     const int32_t memoWhite = 0xFFFFFF;
-    for (int state = 0; state < 3; ++state) {
-        parts.push_back({"scrollbar_v_17x119_state" + std::to_string(state),
-                         DrawScrollBar(skin, {17, 119}, true, state, memoWhite)});
-        parts.push_back({"scrollbar_h_446x17_state" + std::to_string(state),
-                         DrawScrollBar(skin, {446, 17}, false, state, memoWhite)});
+    // A pane of 300 lines showing 9, scrolled to line 100; 900 pixels wide showing 443.
+    TsScrollInfo lines{0, 299, 9, 100, 100};
+    TsScrollInfo columns{0, 899, 443, 200, 200};
+    const Size vertical{17, 119}, horizontal{446, 17};
+    auto bar = [&](const char* name, TsBarKind kind, const TsBarStates& states, bool enabled = true) {
+        bool v = kind == kBarVertical;
+        parts.push_back({std::string(v ? "scrollbar_v_17x119_" : "scrollbar_h_446x17_") + name,
+                         DrawScrollBar(skin, v ? vertical : horizontal, kind, v ? lines : columns, states, enabled,
+                                       memoWhite)});
+    };
+    for (TsBarKind kind : {kBarVertical, kBarHorizontal}) {
+        bar("normal", kind, {});
+        bar("hotarrow", kind, BarStatesOf(kPartSecondArrow, kPartNone));
+        bar("hotthumb", kind, BarStatesOf(kPartThumb, kPartNone));
+        bar("heldtrack", kind, BarStatesOf(kPartTrackAfter, kPartTrackAfter));
+        bar("disabled", kind, {}, false);
     }
+    parts.push_back({"scrollbar_v_17x119_dragged", DrawDraggedScrollBar(skin, vertical, kBarVertical, 60, 10, memoWhite)});
+    parts.push_back({"scrollbar_v_17x30_short", DrawScrollBar(skin, {17, 30}, kBarVertical, lines,
+                                                               BarStatesOf(kPartFirstArrow, kPartNone), true, memoWhite)});
     parts.insert(parts.begin(), {"form_491x565", std::move(form)});
     return parts;
 }

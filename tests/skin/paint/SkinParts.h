@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gfx/PixelView.h"
+#include "skin/paint/ScrollBarPaint.h"
 #include "skin/paint/SkinBackground.h"
 
 class TsSkinModel;
@@ -22,8 +23,14 @@ Image24 DrawEdit(const TsSkinModel& skin, Size size, int state, ConstView24 pare
 Image24 DrawButton(const TsSkinModel& skin, Size size, int state, ConstView24 parent, Point at);
 // A memo's frame: the EDIT section's colour and border image, no scroll bars.
 Image24 DrawMemoFrame(const TsSkinModel& skin, Size size, ConstView24 parent, Point at);
-// A scroll bar: track, both arrow buttons and a thumb, all in one state.
-Image24 DrawScrollBar(const TsSkinModel& skin, Size size, bool vertical, int state, int32_t backgroundColor);
+// A scroll bar as the scroll-bar layer paints it over a background colour:
+// the track halves meeting under the thumb, the arrows and the thumb in the
+// states given, arrows as long as the bar is thick.
+Image24 DrawScrollBar(const TsSkinModel& skin, Size size, TsBarKind kind, const TsScrollInfo& info,
+                      const TsBarStates& states, bool enabled, int32_t backgroundColor);
+// The same with its thumb being dragged to thumbStart.
+Image24 DrawDraggedScrollBar(const TsSkinModel& skin, Size size, TsBarKind kind, int thumbStart, int thumbLength,
+                             int32_t backgroundColor);
 
 struct NamedPicture {
     std::string name;  // a file name without extension
@@ -32,7 +39,9 @@ struct NamedPicture {
 
 // The parts at the sizes of the main window: the form (client 483 x 557 in
 // its 4-pixel frame), edits 467 x 21, buttons 99 x 25 in three states, the
-// memo frame 467 x 140 and its scroll bars in three states.
+// memo frame 467 x 140 and its scroll bars (17 pixels thick) of a pane
+// scrolled part way: normal, with a hot arrow or thumb, with the track held,
+// dragged, disabled, and a bar too short for its two arrows.
 std::vector<NamedPicture> MainWindowParts(const TsSkinModel& skin);
 
 // A .bmp file: run-length encoded 8 bits when the picture has at most 256

@@ -95,13 +95,19 @@ void AddMainWindowParts(SheetLayout& sheet, const TsSkinModel& skin)
                           std::to_string(state),
                       DrawEdit(skin, size, state, client, {8, 40}));
     sheet.NewRow();
-    for (int state = 0; state < 3; ++state) {
-        sheet.Add("scroll bar 17x119 state " + std::to_string(state), DrawScrollBar(skin, {17, 119}, true, state, 0xFFFFFF));
-        sheet.Add("scroll bar 17x40 state " + std::to_string(state), DrawScrollBar(skin, {17, 40}, true, state, 0xFFFFFF));
+    const TsScrollInfo lines{0, 299, 9, 100, 100};
+    const TsScrollInfo columns{0, 899, 443, 200, 200};
+    for (int part : {int(kPartNone), int(kPartFirstArrow), int(kPartThumb), int(kPartTrackBefore)}) {
+        TsBarStates hover = BarStatesOf(part, kPartNone), held = BarStatesOf(part, part);
+        std::string name = " part " + std::to_string(part);
+        sheet.Add("scroll bar 17x119 hover" + name, DrawScrollBar(skin, {17, 119}, kBarVertical, lines, hover, true, 0xFFFFFF));
+        sheet.Add("scroll bar 17x40 held" + name, DrawScrollBar(skin, {17, 40}, kBarVertical, lines, held, true, 0xFFFFFF));
     }
+    sheet.Add("scroll bar 17x119 disabled", DrawScrollBar(skin, {17, 119}, kBarVertical, lines, {}, false, 0xFFFFFF));
     sheet.Add("memo frame 200x119", DrawMemoFrame(skin, {200, 119}, client, {8, 150}));
-    for (int state = 0; state < 3; ++state)
-        sheet.Add("scroll bar 300x17 state " + std::to_string(state), DrawScrollBar(skin, {300, 17}, false, state, 0xFFFFFF));
+    for (int part : {int(kPartNone), int(kPartSecondArrow), int(kPartThumb)})
+        sheet.Add("scroll bar 300x17 hover part " + std::to_string(part),
+                  DrawScrollBar(skin, {300, 17}, kBarHorizontal, columns, BarStatesOf(part, kPartNone), true, 0xFFFFFF));
     sheet.Add("form 491x565", std::move(form), true);
     sheet.Add("form 160x90", DrawForm(skin, {160, 90}));
 }

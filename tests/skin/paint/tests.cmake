@@ -18,6 +18,7 @@ target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/GlyphMaskTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinItemTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HoleRunsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScrollBarPaintTest.cpp
 )
 target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinParts.cpp

@@ -1,0 +1,7 @@
+#include "skin/adapters/acAdapterState.h"
+
+TacAdapterState& AdapterState()
+{
+    static TacAdapterState state;
+    return state;
+}
