@@ -134,8 +134,7 @@ int TsBitBtn::StateIndex() const
 {
     if (down_)
         return kStatePressed;
-    bool pushed = forcedPressed ||
-                  (HandleAllocated() && (SendMessageA(const_cast<TsBitBtn*>(this)->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED));
+    bool pushed = forcedPressed || systemPushed_;
     if (pushed && (skinData_->MouseOver || !pressedInside_ || !(GetKeyState(VK_LBUTTON) & 0x8000)))
         return kStatePressed;
     if (active_ || skinData_->IsHot())
@@ -159,9 +158,17 @@ UINT TsBitBtn::CaptionFormat() const
     return AlignmentFlag(textAlignment_) | DT_VCENTER | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0);
 }
 
+const std::string& TsBitBtn::ShownCaption()
+{
+    // Reading a window's text is a message round trip on the platform.
+    if (!shownCaption_)
+        shownCaption_ = Caption();
+    return *shownCaption_;
+}
+
 Size TsBitBtn::MeasureCaption(TBitmap& cache)
 {
-    std::string caption = Caption();
+    const std::string& caption = ShownCaption();
     if (!showCaption_ || caption.empty())
         return {};
     Size glyph = GlyphSize();
@@ -187,13 +194,13 @@ void TsBitBtn::PaintCaption(TBitmap& cache, const Rect& captionRect, int state)
 {
     TCanvas& canvas = cache.Canvas();
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    DrawControlText(canvas, Caption(), true, state != kStateNormal, *skinData_, Font(), CaptionFormat(), captionRect);
+    DrawControlText(canvas, ShownCaption(), true, state != kStateNormal, *skinData_, Font(), CaptionFormat(), captionRect);
 }
 
 void TsBitBtn::PaintFocusFrame(View24 cache, const Rect& captionRect)
 {
     const TsSectionRef& section = skinData_->Section();
-    if (!Enabled() || !Focused() || Caption().empty() || !section.Data().ShowFocus || !showFocus_ || !showCaption_)
+    if (!Enabled() || !skinData_->Focused || ShownCaption().empty() || !section.Data().ShowFocus || !showFocus_ || !showCaption_)
         return;
     Rect r = captionRect.Inflated(FocusMargin, FocusMargin);
     const Rgb24 black{0, 0, 0}, white{255, 255, 255};
@@ -571,7 +578,17 @@ void TsBitBtn::WndProc(TMessage& m)
             shapeStale_ = true;
         break;
     }
+    case WM_SETTEXT:
+        shownCaption_.reset();
+        break;
+    case BM_SETSTATE:
+        // The system button announces its pushed state to itself this way
+        // (mouse and space bar); following it spares a query at every paint.
+        systemPushed_ = m.WParam != 0;
+        break;
     case CM_TEXTCHANGED:
+        shownCaption_.reset();
+        [[fallthrough]];
     case CM_FONTCHANGED:
     case CM_VISIBLECHANGED:
     case CM_ENABLEDCHANGED:

@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "controls/sBitBtnLayout.h"
@@ -80,6 +82,7 @@ private:
     void PaintFocusFrame(View24 cache, const Rect& captionRect);
     void PaintGlyph(View24 cache, Point at);
     Size GlyphSize() const;
+    const std::string& ShownCaption();
     Size MeasureCaption(TBitmap& cache);
     UINT CaptionFormat() const;
     void PaintWindow(HDC dc);
@@ -117,6 +120,8 @@ private:
     Rect shapedBounds_;
     int paintedSpacing_ = 4;
     TsFadeTimer* fade_ = nullptr;   // owned by the button, kept idle between fades
+    std::optional<std::string> shownCaption_;  // the window's text, read once per change
+    bool systemPushed_ = false;     // the system button's pushed state, as it last set it
     bool measured_ = false;         // the last caption measure
     std::string measuredCaption_;
     int measuredLimit_ = 0;

@@ -236,7 +236,10 @@ bool TsCommonData::IsHot() const
         return false;
     if (Focused)
         return true;
-    if (auto* windowed = dynamic_cast<TWinControl*>(ownerControl_); windowed && windowed->Focused())
+    // A focusable window's focus is followed through its focus messages;
+    // asking the system is a round trip on the platform.
+    if (auto* windowed = dynamic_cast<TWinControl*>(ownerControl_);
+        windowed && !(windowed->TabStop() && windowed->CanFocus()) && windowed->Focused())
         return true;
     return MouseOver && !IsContainerKind(controlKind_);
 }
