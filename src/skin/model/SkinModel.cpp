@@ -235,19 +235,25 @@ void TsSkinModel::LoadMasks(const TacIniView& ini, const TsSkinFiles& files)
         for (const TacIniView::Entry& entry : section.Entries) {
             if (global && entry.KeyUpper == "MASTERBITMAP")
                 continue;
-            std::optional<TsImageEntry> parsed = ParseImageEntry(section.Name, entry.Key, entry.Value);
-            if (!parsed)
-                continue;
-            if (!parsed->FileName.empty()) {
-                TsSharedImage bitmap = DecodeBitmapFile(files, parsed->FileName);
-                if (bitmap.Width() < 1)
-                    continue;
-                AttachEntryBitmap(*parsed, std::move(bitmap));
-            }
-            parsed->Mask.Model = this;
-            masks_.push_back(std::move(parsed->Mask));
+            AddMask(section.Name, entry.Key, entry.Value, files);
         }
     }
+}
+
+void TsSkinModel::AddMask(const std::string& section, const std::string& key, const std::string& value,
+                          const TsSkinFiles& files)
+{
+    std::optional<TsImageEntry> parsed = ParseImageEntry(section, key, value);
+    if (!parsed)
+        return;
+    if (!parsed->FileName.empty()) {
+        TsSharedImage bitmap = DecodeBitmapFile(files, parsed->FileName);
+        if (bitmap.Width() < 1)
+            return;  // an image entry whose picture is missing or unreadable is left out
+        AttachEntryBitmap(*parsed, std::move(bitmap));
+    }
+    parsed->Mask.Model = this;
+    masks_.push_back(std::move(parsed->Mask));
 }
 
 void TsSkinModel::LoadCommonMasks(const TacIniView& common, const TsSkinFiles& files)
@@ -259,17 +265,7 @@ void TsSkinModel::LoadCommonMasks(const TacIniView& common, const TsSkinFiles& f
             const std::string& value = entry.Value;
             if (value.empty() || std::string_view("^@~!").find(value[0]) != std::string_view::npos)
                 continue;
-            std::optional<TsImageEntry> parsed = ParseImageEntry(section.Name, entry.Key, value);
-            if (!parsed)
-                continue;
-            if (!parsed->FileName.empty()) {
-                TsSharedImage bitmap = DecodeBitmapFile(files, parsed->FileName);
-                if (bitmap.Width() < 1)
-                    continue;
-                AttachEntryBitmap(*parsed, std::move(bitmap));
-            }
-            parsed->Mask.Model = this;
-            masks_.push_back(std::move(parsed->Mask));
+            AddMask(section.Name, entry.Key, value, files);
         }
     }
 }

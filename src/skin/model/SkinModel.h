@@ -101,6 +101,9 @@ private:
     void LoadFromIni(const TacIniView& ini, const TsSkinFiles& files, const TsSkinLoadOptions& options);
     void LoadMasks(const TacIniView& ini, const TsSkinFiles& files);
     void LoadCommonMasks(const TacIniView& common, const TsSkinFiles& files);
+    // One image entry of a section, read into a mask when it names one.
+    void AddMask(const std::string& section, const std::string& key, const std::string& value,
+                 const TsSkinFiles& files);
     void LoadPatterns(const TacIniView& ini, const TsSkinFiles& files, const TacJpegDecoder* decoder);
     void LoadCommonPatterns(const TacIniView& common, const TsSkinFiles& files, const TacJpegDecoder* decoder);
     void LoadSkinWideKeys(const TacIniView& ini);
