@@ -80,7 +80,7 @@ void ClickAt(HWND window)
 }
 
 // Clicks into the edit, selects what it holds and types `text` over it.
-void TypeInto(TEdit* edit, const std::string& text)
+void TypeInto(TCustomEdit* edit, const std::string& text)
 {
     ClickAt(edit->Handle());
     RunUntil([&] { return GetFocus() == edit->Handle(); }, "focus in the edit");

@@ -3,21 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "AssetFile.h"
 #include "about/AboutArt.h"
 #include "gfx/BmpEncoder.h"
-
-namespace {
-bool Write(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    bool ok = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (file)
-        ok = std::fclose(file) == 0 && ok;
-    if (!ok)
-        std::perror(path.c_str());
-    return ok;
-}
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -26,7 +14,7 @@ int main(int argc, char** argv)
         return 2;
     }
     std::string folder = argv[1];
-    bool ok = Write(folder + "/AboutPicture.bmp", EncodeBmp24(DrawAboutPicture())) &&
-              Write(folder + "/OkGlyph.bmp", EncodeBmp24(DrawOkGlyph()));
+    bool ok = WriteAssetFile(folder + "/AboutPicture.bmp", EncodeBmp24(DrawAboutPicture())) &&
+              WriteAssetFile(folder + "/OkGlyph.bmp", EncodeBmp24(DrawOkGlyph()));
     return ok ? 0 : 1;
 }

@@ -122,17 +122,16 @@ void TAboutBox::ReadFormData()
         Image1MouseMove(s, sh, x, y);
     };
 
-    sLabelFX1 = CreateControl<TLabel>(this, Panel1, "sLabelFX1", 48, 1, 183, 36);
+    // Sized to its caption and its shadow; transparent, so the publisher's
+    // line below shows through where the shadow reaches it.
+    sLabelFX1 = CreateControl<TsLabelFX>(this, Panel1, "sLabelFX1", 48, 1, 183, 36);
     sLabelFX1->SetCaption("Parivex 1.1");
-    sLabelFX1->SetAutoSize(false);
-    sLabelFX1->SetAlignment(TAlignment::taCenter);
-    sLabelFX1->SetLayout(TTextLayout::tlCenter);
     sLabelFX1->Font().SetName("MS Sans Serif");
     sLabelFX1->Font().SetSize(14);
     sLabelFX1->Font().SetStyle(fsBold);
     sLabelFX1->Font().SetColor(TitleColor);
 
-    sLabel1 = CreateControl<TLabel>(this, Panel1, "sLabel1", 83, 48, 102, 13);
+    sLabel1 = CreateControl<TsLabel>(this, Panel1, "sLabel1", 83, 48, 102, 13);
     sLabel1->SetCaption("A Parivex utility");
     sLabel1->Font().SetName("MS Sans Serif");
     sLabel1->Font().SetSize(8);

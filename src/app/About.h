@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/sBitBtn.h"
+#include "controls/sLabel.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Form.h"
 #include "toolkit/Image.h"
@@ -29,8 +30,8 @@ public:
     TLabel* Comments = nullptr;
     TsBitBtn* sBitBtn1 = nullptr;
     TImage* Image1 = nullptr;
-    TLabel* sLabelFX1 = nullptr;
-    TLabel* sLabel1 = nullptr;
+    TsLabelFX* sLabelFX1 = nullptr;
+    TsLabel* sLabel1 = nullptr;
 
     void CommentsClick(TComponent* sender);
     void CommentsMouseLeave(TComponent* sender);

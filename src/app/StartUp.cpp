@@ -6,6 +6,7 @@
 
 #include "app/About.h"
 #include "app/frmMain.h"
+#include "controls/sDefaultGlyphs.h"
 #include "skin/forms/RunTimeProviders.h"
 #include "skin/gdi/SystemColorTable.h"
 #include "toolkit/Application.h"
@@ -15,6 +16,7 @@ void InitializeModules()
     OleInitialize(nullptr);
     InstallSystemColorTable();
     InstallRunTimeProviders();
+    LoadDefaultGlyphs();
 }
 
 void FinalizeModules()
@@ -23,6 +25,7 @@ void FinalizeModules()
     CurrentPath1.shrink_to_fit();
     CurrentPath2.clear();
     CurrentPath2.shrink_to_fit();
+    ReleaseDefaultGlyphs();
     OleUninitialize();
 }
 

@@ -7,8 +7,9 @@ class TApplication;
 
 inline constexpr const char* ApplicationTitle = "File comparing utility";
 
-// Module start and end: OLE for the folder picker's dialog; at the end the
-// module's path texts are released too.
+// Module start and end: OLE for the folder picker's dialog and the default
+// glyphs of the edits' buttons; at the end the module's path texts are
+// released too.
 void InitializeModules();
 void FinalizeModules();
 

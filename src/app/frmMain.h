@@ -6,6 +6,7 @@
 #include "controls/PvxButton.h"
 #include "controls/PvxLabel.h"
 #include "controls/sBitBtn.h"
+#include "controls/sTooledit.h"
 #include "fileservices/Browse4Folder.h"
 #include "fileservices/PvxFileCtrl.h"
 #include "skin/engine/sSkinManager.h"
@@ -33,8 +34,8 @@ public:
     TPvxLabel* PvxLabel1 = nullptr;
     TPvxLabel* PvxLabel2 = nullptr;
     TPvxButton* PvxButton2 = nullptr;
-    TEdit* FileName1 = nullptr;
-    TEdit* FileName2 = nullptr;
+    TsFilenameEdit* FileName1 = nullptr;
+    TsFilenameEdit* FileName2 = nullptr;
     TPvxFileCtrl* FileCtrl1 = nullptr;
     TPvxFileCtrl* FileCtrl2 = nullptr;
     TMemo* Memo1 = nullptr;
@@ -73,7 +74,7 @@ protected:
 private:
     // One file slot of the window: its edit, current path and file component.
     struct FileSlot {
-        TEdit* edit;
+        TsFilenameEdit* edit;
         std::string& currentPath;
         TPvxFileCtrl* fileCtrl;
     };

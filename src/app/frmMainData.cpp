@@ -10,7 +10,7 @@ namespace {
 constexpr TColor EditTextColor = 4276545;  // 0x414141, dark grey
 constexpr const char* InternalSkinName = "Opus (internal)";
 
-void SetUpFileNameEdit(TEdit* edit, int tabOrder, const char* hint)
+void SetUpFileNameEdit(TsFilenameEdit* edit, int tabOrder, const char* hint)
 {
     edit->SetMaxLength(255);
     edit->SetAutoSize(false);
@@ -18,6 +18,9 @@ void SetUpFileNameEdit(TEdit* edit, int tabOrder, const char* hint)
     edit->Font().SetName("Tahoma");
     edit->Font().SetSize(8);
     edit->Font().SetColor(EditTextColor);
+    edit->SkinData().SetSkinSection("EDIT");
+    edit->SetDialogOptions(ofEnableSizing);
+    edit->GlyphMode().SetGrayed(false);
     edit->SetTabOrder(tabOrder);
     SetOwnHint(edit, hint);
 }
@@ -89,10 +92,10 @@ void TForm1::ReadFormData()
     SetUpCommandButton(PvxButton2, 1, "Clear all fields", "PVX_GLYPH_CLEARFIELDS");
     PvxButton2->OnClick = [this](TComponent* s) { PvxButton2Click(s); };
 
-    FileName1 = CreateControl<TEdit>(this, this, "FileName1", 8, 24, 467, 21);
+    FileName1 = CreateControl<TsFilenameEdit>(this, this, "FileName1", 8, 24, 467, 21);
     SetUpFileNameEdit(FileName1, 2, "Browse and select the first file to compare");
 
-    FileName2 = CreateControl<TEdit>(this, this, "FileName2", 8, 80, 467, 21);
+    FileName2 = CreateControl<TsFilenameEdit>(this, this, "FileName2", 8, 80, 467, 21);
     SetUpFileNameEdit(FileName2, 3, "Browse and select the second file to compare");
 
     FileCtrl1 = new TPvxFileCtrl(this);

@@ -343,16 +343,12 @@ bool TsBitBtn::Fades(Change change) const
     int i = int(change);
     if (AnimatEvents & own[i])
         return true;
-    TsSkinManager* manager = DefaultManager();
-    return (AnimatEvents & aeGlobalDef) && manager && (manager->AnimEffects().Buttons.Events & global[i]);
+    return (AnimatEvents & aeGlobalDef) && ManagerFadesOn(global[i]);
 }
 
 void TsBitBtn::ChangeLook(Change change)
 {
-    TBitmap* cache = skinData_->CacheBitmap();
-    bool animate = skinData_->IsSkinned() && Fades(change) && !SkinEngine().SkinLoading &&
-                   skinData_->Section().Data().FadingEnabled && cache && !cache->Empty() &&
-                   !skinData_->CacheInvalid && HandleAllocated() && IsWindowVisible(Handle());
+    bool animate = Fades(change) && LookCanFade(*skinData_) && HandleAllocated() && IsWindowVisible(Handle());
     if (!animate) {
         skinData_->CacheInvalid = true;
         StopFade();
@@ -361,10 +357,7 @@ void TsBitBtn::ChangeLook(Change change)
     }
     if (!fade_)
         fade_ = new TsFadeTimer(this, *skinData_);
-    int frames = skinData_->Section().Data().FadingIterations;
-    if (change == Change::Down || change == Change::Up)
-        frames /= 2;
-    fade_->Start(frames);
+    fade_->Start(FadeFrameCount(*skinData_, change == Change::Down || change == Change::Up));
 }
 
 void TsBitBtn::UpdateActive()

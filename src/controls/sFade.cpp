@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "gfx/Merge.h"
+#include "skin/engine/EngineState.h"
 #include "skin/engine/SkinCommands.h"
+#include "skin/engine/sSkinManager.h"
+#include "skin/model/SkinSections.h"
 #include "skin/engine/sCommonData.h"
 #include "toolkit/Application.h"
 #include "toolkit/WinControl.h"
@@ -38,6 +41,25 @@ int FadeWeight(int step, int count)
     if (count <= 0)
         return 0;
     return std::clamp(255 - step * 256 / count, 0, 255);
+}
+
+bool LookCanFade(const TsCommonData& binding)
+{
+    TBitmap* cache = binding.CacheBitmap();
+    return binding.IsSkinned() && !SkinEngine().SkinLoading && binding.Section().Data().FadingEnabled && cache &&
+           !cache->Empty() && !binding.CacheInvalid;
+}
+
+int FadeFrameCount(const TsCommonData& binding, bool pressOrRelease)
+{
+    int frames = binding.Section().Data().FadingIterations;
+    return pressOrRelease ? frames / 2 : frames;
+}
+
+bool ManagerFadesOn(unsigned buttonEvent)
+{
+    TsSkinManager* manager = DefaultManager();
+    return manager && (manager->AnimEffects().Buttons.Events & buttonEvent);
 }
 
 TsFadeTimer::TsFadeTimer(TWinControl* control, TsCommonData& binding)
@@ -141,10 +163,11 @@ void TsAnimTimer::Tick()
     if (!busy_ && !Gone(control_) && count_ > 0 &&
         Blend(frame_, start_, binding_.CacheBitmap(), FadeWeight(step_, count_))) {
         busy_ = true;
-        TControl* parent = control_->Parent();
+        TWinControl* parent = control_->Parent();
         SendSkinCommand(parent, scSetPaintingChild, 0, reinterpret_cast<LPARAM>(control_));
         SendSkinCommand(control_, scSetUpdating, 0);
-        control_->Repaint();
+        if (parent)
+            parent->PaintControlNow(control_);
         SendSkinCommand(parent, scSetPaintingChild, 0, 0);
         busy_ = false;
     }

@@ -4,7 +4,8 @@
 // owner paints into its cache, over N frames 10 ms apart:
 // t = 255 - step x 256 div N (clamped), frame = start x t + cache x (255 - t).
 // TsFadeTimer: a windowed control; each frame goes straight to its window.
-// TsAnimTimer: a windowless control, which repaints itself with the frame.
+// TsAnimTimer: a windowless control, which paints itself with the frame
+// straight into its parent's client area.
 
 #include "toolkit/Bitmap.h"
 #include "toolkit/Timer.h"
@@ -17,6 +18,17 @@ constexpr unsigned kFadeInterval = 10;  // milliseconds between frames
 
 // The start image's weight in frame 'step' of 'count' frames.
 int FadeWeight(int step, int count);
+
+// Whether a skinned button's change of look may fade: the binding is
+// skinned, its section fades (FadingEnabled), no skin is loading, and its
+// cache holds the last look drawn whole, to fade from.
+bool LookCanFade(const TsCommonData& binding);
+// The frames of a fade: the section's FadingIterations, half as many for a
+// press or a release.
+int FadeFrameCount(const TsCommonData& binding, bool pressOrRelease);
+// Whether the default manager's button animation takes this event (a
+// TacButtonEvent); false without a manager.
+bool ManagerFadesOn(unsigned buttonEvent);
 
 class TsFadeTimer : public TTimer {
 public:

@@ -103,13 +103,24 @@ void TCustomLabel::AdjustBounds()
     {
         TCanvas measure(screen);
         measure.Font().Assign(Font());
-        measure.DrawText(DisplayText(), r, DrawTextFlags() | DT_CALCRECT);
+        DoDrawText(measure, r, DrawTextFlags() | DT_CALCRECT);
     }
     ReleaseDC(nullptr, screen);
     int left = Left();
     if (alignment_ == TAlignment::taRightJustify)
         left = Left() + Width() - r.Width();
     SetBounds(left, Top(), r.Width(), r.Height());
+}
+
+void TCustomLabel::DoDrawText(TCanvas& canvas, Rect& rect, UINT flags)
+{
+    if (!(flags & DT_CALCRECT) && !Enabled()) {
+        canvas.Font().SetColor(clBtnHighlight);
+        Rect shadow = rect.Translated(1, 1);
+        canvas.DrawText(DisplayText(), shadow, flags);
+        canvas.Font().SetColor(clBtnShadow);
+    }
+    canvas.DrawText(DisplayText(), rect, flags);
 }
 
 void TCustomLabel::Paint()
@@ -124,17 +135,11 @@ void TCustomLabel::Paint()
     Rect textRect = client;
     if (layout_ != TTextLayout::tlTop) {
         Rect measured = client;
-        Canvas().DrawText(DisplayText(), measured, flags | DT_CALCRECT);
+        DoDrawText(Canvas(), measured, flags | DT_CALCRECT);
         int offset = client.Height() - measured.Height();
         textRect.top += layout_ == TTextLayout::tlCenter ? offset / 2 : offset;
     }
-    if (!Enabled()) {
-        Canvas().Font().SetColor(clBtnHighlight);
-        Rect shadow = textRect.Translated(1, 1);
-        Canvas().DrawText(DisplayText(), shadow, flags);
-        Canvas().Font().SetColor(clBtnShadow);
-    }
-    Canvas().DrawText(DisplayText(), textRect, flags);
+    DoDrawText(Canvas(), textRect, flags);
 }
 
 void TCustomLabel::WndProc(TMessage& m)

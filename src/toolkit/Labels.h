@@ -35,6 +35,11 @@ public:
 
 protected:
     void Paint() override;
+    // The label's text drawing: the caption in the canvas's font into rect,
+    // embossed in two colours while disabled; with DT_CALCRECT in flags it
+    // measures instead, rect receiving the text's extent. Paint, the layout
+    // and auto size all go through it.
+    virtual void DoDrawText(TCanvas& canvas, Rect& rect, UINT flags);
     // Text format flags for DrawText from the label's settings.
     virtual UINT DrawTextFlags() const;
     // The text as drawn: an empty caption measures as one space.

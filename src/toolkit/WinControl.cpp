@@ -437,13 +437,31 @@ void TWinControl::PaintControls(HDC dc)
         Rect bounds = c->BoundsRect();
         if (bounds.Intersected(FromRECT(clip)).IsEmpty())
             continue;
-        SaveDcGuard saved(dc);
-        POINT origin{};
-        GetViewportOrgEx(dc, &origin);
-        SetViewportOrgEx(dc, origin.x + bounds.left, origin.y + bounds.top, nullptr);
-        IntersectClipRect(dc, 0, 0, bounds.Width(), bounds.Height());
-        c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        PaintControlAt(dc, c);
     }
+}
+
+void TWinControl::PaintControlAt(HDC dc, TControl* control)
+{
+    Rect bounds = control->BoundsRect();
+    SaveDcGuard saved(dc);
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x + bounds.left, origin.y + bounds.top, nullptr);
+    IntersectClipRect(dc, 0, 0, bounds.Width(), bounds.Height());
+    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+}
+
+void TWinControl::PaintControlNow(TControl* control)
+{
+    if (!HandleAllocated() || !control->Visible() || control->Parent() != this)
+        return;
+    if (!(control->ControlStyle & csOpaque)) {
+        control->Repaint();
+        return;
+    }
+    WindowDc dc(handle_);
+    PaintControlAt(dc.Get(), control);
 }
 
 void TWinControl::HandlePaint(TMessage& m)

@@ -48,6 +48,10 @@ public:
     // the origin moved to it and clipped to it), as the control's own paint
     // does after its background; skin providers paint the background themselves.
     void PaintControls(HDC dc);
+    // Paints one opaque windowless child straight into the client area, with
+    // no invalidation and paint message round trip (a frame of an animation);
+    // a child that is not opaque is repainted through its parent's paint.
+    void PaintControlNow(TControl* control);
 
     // The windowless child under a client point, topmost first.
     TControl* ControlAtPos(Point p, bool allowDisabled) const;
@@ -92,6 +96,7 @@ private:
     void ReflectToChild(TMessage& message, HWND child);
     void RouteMouse(TMessage& message);
     void HandlePaint(TMessage& message);
+    void PaintControlAt(HDC dc, TControl* control);
     void HandleKeyDown(TMessage& message);
     void HandleChar(TMessage& message);
     void HandleSetCursor(TMessage& message);

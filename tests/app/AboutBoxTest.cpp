@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "app/MainWindowFixture.h"
+#include "controls/PvxControlTestSupport.h"
 #include "toolkit/HintWindow.h"
 
 namespace {
@@ -77,6 +78,37 @@ TEST_F(AboutBoxTest, ThePictureShowsAHandButKeepsItsColours)
     EXPECT_EQ(box->Image1->Cursor(), crHandPoint);
     MoveOverPanel(5, 190);
     EXPECT_EQ(box->Image1->Cursor(), crDefault);
+}
+
+bool Dark(Rgb24 p)
+{
+    return p.r < 90 && p.g < 90 && p.b < 90;
+}
+
+TEST_F(AboutBoxTest, TheShadowedNameIsTransparentSoThePublisherLineShowsWhole)
+{
+    TsLabelFX* name = box->sLabelFX1;
+    EXPECT_TRUE(name->Transparent());
+    EXPECT_EQ(name->Margins().m1, -5);
+    EXPECT_EQ(name->Margins().m2, 7);
+    EXPECT_EQ(name->Font().Color(), 4276545) << "the skin's font colour";
+    EXPECT_EQ(box->sLabel1->Font().Color(), 4276545);
+    Rect line = box->Copyright->BoundsRect();
+    name->Hide();
+    Image24 alone = GrabClient(box->Panel1->Handle());
+    name->Show();
+    Image24 shown = GrabClient(box->Panel1->Handle());
+    int ink = 0;
+    for (int y = line.top; y < line.bottom; ++y)
+        for (int x = line.left; x < line.right; ++x)
+            if (Dark(alone.At(x, y))) {
+                ++ink;
+                EXPECT_TRUE(Dark(shown.At(x, y))) << "the name hides the publisher line at " << x << "," << y;
+            }
+    EXPECT_GT(ink, 40);
+    // White caption over a grey shadow.
+    Rect n = name->BoundsRect();
+    EXPECT_GT(CountOf(shown, Rgb24{255, 255, 255}, n), 30);
 }
 
 // Replaces, for this test only, the handler of https addresses by one that

@@ -95,6 +95,19 @@ TEST_F(MainWindowTest, FileNameEditsTakeAtMost255TypedCharacters)
     EXPECT_EQ(form->FileName1->Font().Color(), 4276545);
 }
 
+TEST_F(MainWindowTest, FileNameEditsAreSkinnedWithTheirBrowseButtons)
+{
+    for (TsFilenameEdit* edit : {form->FileName1, form->FileName2}) {
+        EXPECT_TRUE(edit->SkinData().IsSkinned()) << edit->Name();
+        EXPECT_EQ(edit->Color(), clWhite);
+        EXPECT_EQ(edit->DialogOptions(), unsigned(ofEnableSizing));
+        EXPECT_FALSE(edit->GlyphMode().Grayed());
+        Rect client = edit->ClientRect();
+        EXPECT_EQ(edit->Button().BoundsRect(), (Rect{client.right - 22, 0, client.right, client.bottom}));
+        EXPECT_LE(edit->TextArea().right, client.right - 22) << "the text stops beside the button";
+    }
+}
+
 TEST_F(MainWindowTest, FocusStartsInFirstEditAndTabFollowsTheTabOrder)
 {
     EXPECT_EQ(GetFocus(), form->FileName1->Handle());

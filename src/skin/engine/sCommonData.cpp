@@ -453,16 +453,9 @@ void TsCommonData::AnswerBackground(TsBgQuery& q) const
 
 TsBgSource TsCommonData::ParentBackground() const
 {
-    TWinControl* parent = WindowedParent(ownerControl_);
-    if (!parent)
+    if (!WindowedParent(ownerControl_))
         return BgFromColor(ControlColor(false));
-    TsBgQuery q;
-    q.Area = ownerControl_->BoundsRect();
-    QueryParentBackground(q, parent, false);
-    TsBgSource source = QueryToSource(q);
-    if (source.HasImage())
-        source = ShiftedBg(source, {ownerControl_->Left(), ownerControl_->Top()});
-    return source;
+    return BackgroundBehind(ownerControl_);
 }
 
 TsBgSource TsCommonData::BgSourceForSelf() const
@@ -679,6 +672,20 @@ int32_t GetParentColor(TControl* control)
         return ResolveSkinColor(int32_t(answer));
     }
     return Rgb(control->Color());
+}
+
+TsBgSource BackgroundBehind(TControl* control)
+{
+    TWinControl* parent = WindowedParent(control);
+    if (!parent)
+        return BgFromColor(control ? Rgb(control->Color()) : Rgb(clBtnFace));
+    TsBgQuery q;
+    q.Area = control->BoundsRect();
+    QueryParentBackground(q, parent, false);
+    TsBgSource source = QueryToSource(q);
+    if (source.HasImage())
+        source = ShiftedBg(source, {control->Left(), control->Top()});
+    return source;
 }
 
 bool QueryParentBackground(TsBgQuery& q, TControl* parent, bool paintNow)

@@ -144,6 +144,11 @@ void ClearHotWindow(HWND except = nullptr);
 // answer, any other control's own Color.
 int32_t GetParentColor(TControl* control);
 
+// What lies behind a control in its parent, as its painters take it (a
+// picture's offset moved to the control's place); the control's own colour
+// without a parent.
+TsBgSource BackgroundBehind(TControl* control);
+
 // Asks parent (a control, with or without a window) for what lies behind
 // query.Area; an unanswered question is answered with the parent's colour.
 // True only when the parent answered itself.

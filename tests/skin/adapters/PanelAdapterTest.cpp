@@ -86,14 +86,22 @@ TEST_F(ProgramFormsTest, TheAboutPanelIsDrawnWithGroupBoxNotItsBevels)
                      TsSectionRef::Resolve(&Form1->sSkinManager1->Model(), "GROUPBOX"), expected.View().Bounds(), 0,
                      {});
     int w = panel->Width(), h = panel->Height();
+    // The panel's edges, where none of its controls paints over them (the
+    // shadowed name's effect reaches the top edge).
+    auto expectPanel = [&](int x, int y) {
+        for (TControl* c : panel->Controls())
+            if (c->Visible() && c->BoundsRect().Contains({x, y}))
+                return;
+        EXPECT_EQ(shown.At(x, y), expected.At(x, y)) << x << "," << y;
+    };
     for (int i = 0; i < 3; ++i) {
         for (int x = 0; x < w; x += 7) {
-            EXPECT_EQ(shown.At(x, i), expected.At(x, i)) << x << "," << i;
-            EXPECT_EQ(shown.At(x, h - 1 - i), expected.At(x, h - 1 - i)) << x << "," << h - 1 - i;
+            expectPanel(x, i);
+            expectPanel(x, h - 1 - i);
         }
         for (int y = 0; y < h; y += 7) {
-            EXPECT_EQ(shown.At(i, y), expected.At(i, y)) << i << "," << y;
-            EXPECT_EQ(shown.At(w - 1 - i, y), expected.At(w - 1 - i, y)) << w - 1 - i << "," << y;
+            expectPanel(i, y);
+            expectPanel(w - 1 - i, y);
         }
     }
     EXPECT_NE(shown.At(w / 2, 0), SysPixel(COLOR_BTNHIGHLIGHT)) << "no bevel line";

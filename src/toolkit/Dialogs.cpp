@@ -1,0 +1,119 @@
+#include "toolkit/Dialogs.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// Room for a multiple selection's folder and names.
+constexpr std::size_t kFileBufferSize = 32768;
+
+struct FlagOf {
+    TOpenOption option;
+    DWORD flag;
+};
+constexpr FlagOf kFlags[] = {
+    {ofReadOnly, OFN_READONLY},
+    {ofOverwritePrompt, OFN_OVERWRITEPROMPT},
+    {ofHideReadOnly, OFN_HIDEREADONLY},
+    {ofNoChangeDir, OFN_NOCHANGEDIR},
+    {ofShowHelp, OFN_SHOWHELP},
+    {ofNoValidate, OFN_NOVALIDATE},
+    {ofAllowMultiSelect, OFN_ALLOWMULTISELECT},
+    {ofExtensionDifferent, OFN_EXTENSIONDIFFERENT},
+    {ofPathMustExist, OFN_PATHMUSTEXIST},
+    {ofFileMustExist, OFN_FILEMUSTEXIST},
+    {ofCreatePrompt, OFN_CREATEPROMPT},
+    {ofShareAware, OFN_SHAREAWARE},
+    {ofNoReadOnlyReturn, OFN_NOREADONLYRETURN},
+    {ofNoTestFileCreate, OFN_NOTESTFILECREATE},
+    {ofNoNetworkButton, OFN_NONETWORKBUTTON},
+    {ofNoLongNames, OFN_NOLONGNAMES},
+    {ofNoDereferenceLinks, OFN_NODEREFERENCELINKS},
+    {ofEnableIncludeNotify, OFN_ENABLEINCLUDENOTIFY},
+    {ofEnableSizing, OFN_ENABLESIZING},
+};
+
+// "a|b|c|d" as the dialog wants it: "a\0b\0c\0d\0\0".
+std::vector<char> FilterList(const std::string& filter)
+{
+    std::vector<char> list(filter.begin(), filter.end());
+    std::replace(list.begin(), list.end(), '|', '\0');
+    list.push_back('\0');
+    list.push_back('\0');
+    return list;
+}
+
+}  // namespace
+
+DWORD OpenFileNameFlags(TOpenOptions options)
+{
+    DWORD flags = (options & ofOldStyleDialog) ? 0 : OFN_EXPLORER;
+    for (const FlagOf& f : kFlags)
+        if (options & f.option)
+            flags |= f.flag;
+    return flags;
+}
+
+void TOpenDialog::AssignSettings(const TOpenDialog& other)
+{
+    Filter = other.Filter;
+    FilterIndex = other.FilterIndex;
+    InitialDir = other.InitialDir;
+    DefaultExt = other.DefaultExt;
+    Title = other.Title;
+    FileName = other.FileName;
+    Files = other.Files;
+    HistoryList = other.HistoryList;
+    Options = other.Options;
+    HelpContext = other.HelpContext;
+}
+
+bool TOpenDialog::Execute(HWND owner)
+{
+    std::vector<char> filter = FilterList(Filter);
+    std::vector<char> file(std::max(kFileBufferSize, FileName.size() + 1), '\0');
+    std::copy(FileName.begin(), FileName.end(), file.begin());
+    OPENFILENAMEA request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner ? owner : GetActiveWindow();
+    request.lpstrFilter = Filter.empty() ? nullptr : filter.data();
+    request.nFilterIndex = DWORD(std::max(FilterIndex, 0));
+    request.lpstrFile = file.data();
+    request.nMaxFile = DWORD(file.size());
+    request.lpstrInitialDir = InitialDir.empty() ? nullptr : InitialDir.c_str();
+    request.lpstrTitle = Title.empty() ? nullptr : Title.c_str();
+    request.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
+    request.Flags = OpenFileNameFlags(Options);
+    if (!RunDialog(request))
+        return false;
+    FilterIndex = int(request.nFilterIndex);
+    TakeResult(file, request.Flags);
+    return true;
+}
+
+// One name, or with a multiple selection the folder followed by the names,
+// each ended by a zero and the list by a second one.
+void TOpenDialog::TakeResult(const std::vector<char>& buffer, DWORD flags)
+{
+    std::vector<std::string> parts;
+    for (auto at = buffer.begin(); at != buffer.end() && *at;) {
+        auto end = std::find(at, buffer.end(), '\0');
+        parts.emplace_back(at, end);
+        at = end == buffer.end() ? end : std::next(end);
+        if (!(flags & OFN_ALLOWMULTISELECT))
+            break;
+    }
+    Files.clear();
+    if (parts.size() <= 1) {
+        Files = parts;
+    } else {
+        std::string folder = parts.front();
+        if (!folder.empty() && folder.back() != '\\')
+            folder += '\\';
+        for (std::size_t i = 1; i < parts.size(); ++i)
+            Files.push_back(folder + parts[i]);
+    }
+    FileName = Files.empty() ? std::string() : Files.front();
+    Options = (flags & OFN_READONLY) ? (Options | ofReadOnly) : (Options & ~unsigned(ofReadOnly));
+}
