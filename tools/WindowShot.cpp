@@ -198,12 +198,22 @@ BOOL CALLBACK PressNamed(HWND child, LPARAM data)
     return TRUE;
 }
 
-// Opens a dialog by clicking opener, writes its picture and closes it with the button named.
-bool ShootDialog(HWND main, HWND opener, const char* captionPart, const std::string& path, const char* closeWith)
+// Opens a dialog with a click on opener at a point of its client area (the
+// button message when there is no point), writes its picture and closes it
+// with the button named.
+bool ShootDialog(HWND main, HWND opener, const char* captionPart, const std::string& path, const char* closeWith,
+                 const POINT* at = nullptr)
 {
     if (!opener)
         return false;
-    PostMessageA(opener, BM_CLICK, 0, 0);
+    if (at) {
+        LPARAM place = MAKELPARAM(at->x, at->y);
+        PostMessageA(opener, WM_MOUSEMOVE, 0, place);
+        PostMessageA(opener, WM_LBUTTONDOWN, MK_LBUTTON, place);
+        PostMessageA(opener, WM_LBUTTONUP, 0, place);
+    } else {
+        PostMessageA(opener, BM_CLICK, 0, 0);
+    }
     HWND dialog = WaitForDialog(main, captionPart);
     if (!dialog) {
         std::fprintf(stderr, "WindowShot: no dialog \"%s\" opened\n", captionPart);
@@ -216,16 +226,30 @@ bool ShootDialog(HWND main, HWND opener, const char* captionPart, const std::str
     return ok;
 }
 
-// The first edit's browse button: a button among its children.
-HWND BrowseButton(HWND edit)
+// The first edit's browse button: a child window of the edit or, when the
+// button has no window of its own, the edit's last 22 pixels on the right.
+bool FindBrowseButton(HWND edit, HWND& target, POINT& at)
 {
     for (HWND child = GetWindow(edit, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char cls[64] = {};
         GetClassNameA(child, cls, sizeof cls);
-        if (!std::strstr(cls, "Edit"))
-            return child;
+        if (!std::strstr(cls, "Edit")) {
+            RECT r{};
+            GetClientRect(child, &r);
+            target = child;
+            at = {r.right / 2, r.bottom / 2};
+            return true;
+        }
     }
-    return nullptr;
+    char cls[64] = {};
+    GetClassNameA(edit, cls, sizeof cls);
+    if (!std::strstr(cls, "FilenameEdit"))
+        return false;
+    RECT r{};
+    GetClientRect(edit, &r);
+    target = edit;
+    at = {r.right - 11, r.bottom / 2};
+    return true;
 }
 
 bool ShootDialogs(HWND main, const std::string& folder)
@@ -252,8 +276,10 @@ bool ShootDialogs(HWND main, const std::string& folder)
     ok = ShootDialog(main, search.move1, "Browse for Folder", folder + "\\folder-picker.bmp", "Cancel") && ok;
     SendMessageA(search.edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(locked.c_str()));
     ok = ShootDialog(main, search.delete1, "Confirm", folder + "\\delete-confirmation.bmp", "No") && ok;
-    if (HWND browse = BrowseButton(search.edits[0]))
-        ok = ShootDialog(main, browse, "Open", folder + "\\open-file.bmp", "Cancel") && ok;
+    HWND browse = nullptr;
+    POINT at{};
+    if (FindBrowseButton(search.edits[0], browse, at))
+        ok = ShootDialog(main, browse, "Open", folder + "\\open-file.bmp", "Cancel", &at) && ok;
     else
         std::fprintf(stderr, "WindowShot: the first edit has no browse button; no open-file picture\n");
     DeleteFileA(locked.c_str());
