@@ -8,17 +8,6 @@
 
 #include "skin/engine/sCommonData.h"
 
-namespace {
-
-Point WindowPoint(HWND window, LPARAM screenPoint)
-{
-    RECT w{};
-    GetWindowRect(window, &w);
-    return {GET_X_LPARAM(screenPoint) - int(w.left), GET_Y_LPARAM(screenPoint) - int(w.top)};
-}
-
-}  // namespace
-
 void TacDialogWnd::HitTest(TMessage& m)
 {
     TsFrameGeometry g = Geometry();
@@ -81,17 +70,9 @@ void TacDialogWnd::NcLButtonDown(TMessage& m)
         PressButton(code);
         return;
     }
-    if (IsIconic(window)) {
-        SendMessageW(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, m.LParam);
-        return;
-    }
     SetHotHitCode(0);
-    TsFrameGeometry g = Geometry();
-    if (IsZoomed(window) && WindowPoint(window, m.LParam).y < g.frameHeight + g.captionHeight) {
-        if (GetActiveWindow() != window)
-            SetFocus(window);
+    if (TakePressOfSizedWindow(window, m.LParam, Geometry()))
         return;
-    }
     CallOldHandler(m);
 }
 

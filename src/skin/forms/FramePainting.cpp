@@ -1,5 +1,7 @@
 #include "skin/forms/FramePainting.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "gfx/Blit.h"
@@ -158,4 +160,25 @@ void CopyFrameStrips(HDC dc, HDC cache, Size window, int headerHeight, int sideW
     for (const Rect& r : strips)
         if (!r.IsEmpty())
             BitBlt(dc, r.left, r.top, r.Width(), r.Height(), cache, r.left, r.top, SRCCOPY);
+}
+
+Point WindowPoint(HWND window, LPARAM screenPoint)
+{
+    RECT w{};
+    GetWindowRect(window, &w);
+    return {GET_X_LPARAM(screenPoint) - int(w.left), GET_Y_LPARAM(screenPoint) - int(w.top)};
+}
+
+bool TakePressOfSizedWindow(HWND window, LPARAM screenPoint, const TsFrameGeometry& g)
+{
+    if (IsIconic(window)) {
+        SendMessageW(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, screenPoint);
+        return true;
+    }
+    if (IsZoomed(window) && WindowPoint(window, screenPoint).y < g.frameHeight + g.captionHeight) {
+        if (GetActiveWindow() != window)
+            SetFocus(window);
+        return true;
+    }
+    return false;
 }

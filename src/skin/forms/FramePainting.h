@@ -56,6 +56,12 @@ void DrawCaptionGlyph(View24 pixels, const TsSkinModel& model, int mask, const T
 void StoreButtonsBackground(TBitmap& into, int& left, ConstView24 cache, const TsFrameGeometry& g);
 // Puts the kept background back under one button's place.
 void RestoreButtonBackground(View24 cache, TBitmap& from, int left, const Rect& place);
+// A screen point of a non-client mouse message in window coordinates.
+Point WindowPoint(HWND window, LPARAM screenPoint);
+// A left press on the frame of a minimised window starts moving it; one on
+// the caption band of a maximised window only activates it. True when the
+// press was taken so.
+bool TakePressOfSizedWindow(HWND window, LPARAM screenPoint, const TsFrameGeometry& g);
 // Copies one button's place from the cache to the window.
 void ShowCaptionButton(HWND window, HDC cache, const Rect& place);
 // The key-colour runs of the border image's corners and of the title's top

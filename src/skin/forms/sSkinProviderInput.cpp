@@ -15,17 +15,6 @@
 #include "skin/paint/MaskFrames.h"
 #include "toolkit/Form.h"
 
-namespace {
-
-Point WindowPoint(HWND window, LPARAM screenPoint)
-{
-    RECT w;
-    GetWindowRect(window, &w);
-    return {GET_X_LPARAM(screenPoint) - w.left, GET_Y_LPARAM(screenPoint) - w.top};
-}
-
-}  // namespace
-
 void TsSkinProvider::HitTest(TMessage& m)
 {
     TsFrameGeometry g = Geometry();
@@ -89,17 +78,9 @@ void TsSkinProvider::NcLButtonDown(TMessage& m)
     default:
         break;
     }
-    if (IsIconic(window)) {
-        SendMessageA(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, m.LParam);
-        return;
-    }
     SetHotHitCode(0);
-    TsFrameGeometry g = Geometry();
-    if (IsZoomed(window) && WindowPoint(window, m.LParam).y < g.frameHeight + g.captionHeight) {
-        if (GetActiveWindow() != window)
-            SetFocus(window);
+    if (TakePressOfSizedWindow(window, m.LParam, Geometry()))
         return;
-    }
     Pass(m);
 }
 
