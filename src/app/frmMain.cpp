@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/About.h"
@@ -190,11 +191,40 @@ void TForm1::WMDropFiles(TMessage& m)
     m.Result = 0;
 }
 
+void TForm1::OpenStartFiles(const std::vector<std::string>& paths)
+{
+    if (!paths.empty())
+        FileName1->SetText(paths[0]);
+    if (paths.size() >= 2)
+        FileName2->SetText(paths[1]);
+    compareWhenShown_ = paths.size() >= 2;
+}
+
+// Through the button, so that the command runs as a click runs it; painted
+// first, so that the window shows both paths while large files are read.
+void TForm1::CompareStartFiles()
+{
+    UpdateWindow(Handle());
+    PvxButton1->Click();
+}
+
 void TForm1::WndProc(TMessage& m)
 {
-    if (m.Msg == WM_DROPFILES) {
+    switch (m.Msg) {
+    case WM_DROPFILES:
         WMDropFiles(m);
         return;
+    case PM_COMPARESTARTFILES:
+        CompareStartFiles();
+        return;
+    case CM_SHOWINGCHANGED:
+        // Posted rather than run here: the window is not on the screen yet,
+        // and an error of the command must reach the error box from the loop.
+        if (m.WParam && std::exchange(compareWhenShown_, false))
+            PostMessageW(Handle(), PM_COMPARESTARTFILES, 0, 0);
+        break;
+    default:
+        break;
     }
     TForm::WndProc(m);
 }

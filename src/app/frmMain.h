@@ -2,6 +2,7 @@
 // TForm1: the main window with its two file slots and its commands.
 
 #include <string>
+#include <vector>
 
 #include "controls/PvxButton.h"
 #include "controls/PvxLabel.h"
@@ -19,6 +20,10 @@
 // The paths the commands last took from the edits; Clear Fields keeps them.
 extern std::string CurrentPath1;
 extern std::string CurrentPath2;
+
+// Posted by the main window to itself once it is shown with two start files
+// (OpenStartFiles): runs Compare. No parameters.
+constexpr UINT PM_COMPARESTARTFILES = WM_APP;
 
 // The prompt the status line shows at start and after Clear Fields.
 inline constexpr const char* StartPrompt = "Select files to compare and click compare to check";
@@ -66,6 +71,11 @@ public:
     void sBitBtn4Click(TComponent* sender);
     void WMDropFiles(TMessage& message);
 
+    // Puts the files the program was started with (StartFilesOf) into the
+    // slots: one fills File 1, two fill both and run Compare, as a click on
+    // it would, once the window is shown and painted.
+    void OpenStartFiles(const std::vector<std::string>& paths);
+
     void WndProc(TMessage& message) override;
 
 protected:
@@ -81,6 +91,9 @@ private:
     FileSlot Slot(int number);
     void DeleteSlotFile(FileSlot slot);
     void MoveSlotFile(FileSlot slot);
+    void CompareStartFiles();
+
+    bool compareWhenShown_ = false;
 };
 
 extern TForm1* Form1;

@@ -14,6 +14,10 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/FileCompareTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowLeakTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StartFilesTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/controls/PvxControlTestSupport.cpp
   )
+  # StartFilesTest also starts the program itself with files on its command line.
+  target_compile_definitions(pvx_win_tests_app PRIVATE PVX_PROGRAM="$<TARGET_FILE:parivex>")
+  add_dependencies(pvx_win_tests_app parivex)
 endif()
