@@ -96,6 +96,7 @@ struct Layout {
     std::wstring program = folder + L"\\parivex.exe";
     std::wstring licence = folder + L"\\LICENSE.txt";
     std::wstring shortcut = KnownFolder(CSIDL_PROGRAMS) + L"\\Parivex.lnk";
+    std::wstring sendTo = KnownFolder(CSIDL_SENDTO) + L"\\Parivex.lnk";
 };
 
 // Runs a command line to its end and returns its exit code (or ~0 when it
@@ -219,7 +220,7 @@ std::wstring FileVersion(const std::wstring& path)
 
 struct Shortcut {
     bool loaded = false;
-    std::wstring target, workingFolder, iconFile;
+    std::wstring target, workingFolder, iconFile, arguments;
 };
 
 Shortcut ReadShortcut(const std::wstring& path)
@@ -241,6 +242,8 @@ Shortcut ReadShortcut(const std::wstring& path)
                 shortcut.workingFolder = text;
             if (SUCCEEDED(link->GetIconLocation(text, MAX_PATH, &index)))
                 shortcut.iconFile = text;
+            if (SUCCEEDED(link->GetArguments(text, MAX_PATH)))
+                shortcut.arguments = text;
         }
         file->Release();
     }
@@ -354,6 +357,7 @@ protected:
         EXPECT_FALSE(Exists(layout.licence));
         EXPECT_FALSE(Exists(layout.folder)) << "the program's folder stayed";
         EXPECT_FALSE(Exists(layout.shortcut));
+        EXPECT_FALSE(Exists(layout.sendTo)) << "the Send To shortcut stayed";
         EXPECT_FALSE(Exists(iconOfEntry)) << Narrow(iconOfEntry);
         std::wstring key = L"Software\\" + Widen(PVX_PUBLISHER);
         HKEY left = nullptr;
@@ -387,6 +391,13 @@ TEST_F(Installer, InstallsStartsAndUninstallsCleanly)
     EXPECT_EQ(ReadBytes(shortcut.iconFile), ReadBytes(BuildPath(PVX_ICON))) << Narrow(shortcut.iconFile);
 
     EXPECT_EQ(StartAndClose(shortcut), L"Parivex 1.1");
+
+    // The shell adds the selected files to what a Send To shortcut names.
+    Shortcut sendTo = ReadShortcut(layout.sendTo);
+    ASSERT_TRUE(sendTo.loaded) << "no Send To shortcut " << Narrow(layout.sendTo);
+    EXPECT_TRUE(SamePath(sendTo.target, layout.program)) << Narrow(sendTo.target);
+    EXPECT_EQ(sendTo.arguments, L"") << "fixed arguments would come before the files";
+    EXPECT_EQ(ReadBytes(sendTo.iconFile), ReadBytes(BuildPath(PVX_ICON))) << Narrow(sendTo.iconFile);
 
     std::wstring icon = ProductInfo(product, ProductIcon);
     ASSERT_EQ(Msiexec(L"/x", package), 0u);

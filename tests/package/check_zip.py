@@ -60,6 +60,7 @@ class PortableZip(unittest.TestCase):
         self.assertTrue(readme.startswith(f"Parivex {VERSION}\r\n"), readme[:40])
         self.assertIn(f"parivex-{VERSION}-win64.msi", readme)
         self.assertNotIn("@", readme, "an unfilled @VARIABLE@")
+        self.assertIn("shell:sendto", readme, "how to add Send To by hand")
 
     def test_time_stamps_and_attributes_are_fixed(self):
         for info in self.archive.infolist():
