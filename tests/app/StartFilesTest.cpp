@@ -1,11 +1,13 @@
 // Starting with files on the command line (`parivex.exe [FILE1 [FILE2]]`), as
 // the desktop shell's Send To menu starts the program: how the arguments are
 // split and made into paths, the main window they fill and the Compare they
-// run, and the program itself started with two files.
+// run, and the program itself started with two files, read from outside: its
+// windows' texts and its status line's pixels on the screen.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -329,8 +331,59 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className)
     return search.found;
 }
 
+// The pixels of a rectangle of a window's client area as the screen shows
+// them (read from the screen, so that another program's window can be read).
+std::vector<std::uint32_t> ScreenPixels(HWND window, const RECT& clientRect)
+{
+    POINT origin{clientRect.left, clientRect.top};
+    ClientToScreen(window, &origin);
+    const int width = clientRect.right - clientRect.left;
+    const int height = clientRect.bottom - clientRect.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
+    WindowDc screen(nullptr);
+    {
+        SelectGuard selected(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), origin.x, origin.y, SRCCOPY);
+    }
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    return std::vector<std::uint32_t>(first, first + std::size_t(width) * std::size_t(height));
+}
+
+// The status line of a main window of this process showing `text`, as the
+// screen shows it, and where it lies in the window.
+struct StatusLine {
+    RECT clientRect{};
+    std::vector<std::uint32_t> pixels;
+};
+StatusLine StatusLineShowing(const char* text)
+{
+    CreateApplicationForms(*Application);
+    Form1->Label1->SetCaption(text);
+    Form1->Show();
+    PumpMessages();
+    const Rect bounds = Form1->Label1->BoundsRect();
+    StatusLine line{{bounds.left, bounds.top, bounds.right, bounds.bottom}, {}};
+    line.pixels = ScreenPixels(Form1->Handle(), line.clientRect);
+    delete AboutBox;
+    delete Form1;
+    PumpMessages();
+    return line;
+}
+
 TEST(StartedProgram, TwoFilesOnItsCommandLineAreComparedAndShown)
 {
+    const StatusLine identical = StatusLineShowing(Identical);
+    ASSERT_NE(identical.pixels, StatusLineShowing(NotIdentical).pixels) << "the verdicts cannot be told apart";
+
     TempDir dir;
     dir.MakeFolder("my files");
     const std::string a = dir.WriteFile("my files\\a copy.txt", "the same bytes");
@@ -351,6 +404,10 @@ TEST(StartedProgram, TwoFilesOnItsCommandLineAreComparedAndShown)
     std::vector<HWND> panes = ChildrenOfClass(window, L"TMemo");
     EXPECT_EQ(OtherWindowText(panes[0]).rfind(L"File Name and Path: " + W(a) + L"\r\n", 0), 0u);
     EXPECT_EQ(OtherWindowText(panes[1]).rfind(L"File Name and Path: " + W(b) + L"\r\n", 0), 0u);
+    // The verdict, once the program has painted it.
+    EXPECT_TRUE(program.WaitForWindow(
+        [&](HWND w) { return ScreenPixels(w, identical.clientRect) == identical.pixels; }))
+        << "the status line does not show the verdict \"" << Identical << "\"";
     EXPECT_EQ(program.Close(window), 0u) << "the program did not end well after its window was closed";
 }
 
