@@ -152,14 +152,6 @@ TEST_F(StartedWindowTest, OneFileFillsFile1AndComparesNothing)
     EXPECT_EQ(form->Memo1->Text(), "");
 }
 
-TEST_F(StartedWindowTest, NoFilesLeaveTheWindowAsItStarts)
-{
-    Start(L"parivex.exe");
-    EXPECT_EQ(Edit(1), L"");
-    EXPECT_EQ(Edit(2), L"");
-    EXPECT_EQ(Status(), StartPrompt);
-}
-
 TEST_F(StartedWindowTest, AMissingFirstFileIsReportedAndNothingCompared)
 {
     const std::string b = dir.WriteFile("b.txt", "b");
@@ -176,14 +168,6 @@ TEST_F(StartedWindowTest, AFolderAsSecondFileIsReportedAndNothingCompared)
     EXPECT_EQ(Status(), "File 2 not exists");
     EXPECT_EQ(CurrentPath1, a);
     EXPECT_EQ(form->Memo2->Text(), "");
-}
-
-TEST_F(StartedWindowTest, DifferentFilesAreNotIdentical)
-{
-    const std::string a = dir.WriteFile("a.txt", "abc");
-    const std::string b = dir.WriteFile("b.txt", "abd");
-    Start(L"parivex.exe " + W(a) + L" " + W(b));
-    EXPECT_EQ(Status(), NotIdentical);
 }
 
 // An error of the command reaches the error box, as from a click: the
