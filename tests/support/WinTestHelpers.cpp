@@ -15,6 +15,34 @@
 
 namespace {
 
+// Removes a folder with everything in it, any length: `folder` is in the
+// "\\?\" form (std::filesystem's remove_all stops at 260 characters even so).
+void RemoveTree(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            std::wstring path = folder + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                // A link: removed itself, never what it leads to.
+                if (!RemoveDirectoryW(path.c_str()))
+                    DeleteFileW(path.c_str());
+            } else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
 // When a process started, as a number: with its id it names the process, which
 // the id alone does not (Wine gives each new prefix server's first program the same).
 unsigned long long StartOf(HANDLE process)
@@ -58,7 +86,7 @@ void RemoveFoldersOfEndedRuns()
         DWORD id = DWORD(std::wcstoul(name.c_str() + 8, &rest, 10));
         unsigned long long start = *rest == L'_' ? std::wcstoull(rest + 1, nullptr, 10) : 0;
         if (!IsRunning(id, start))
-            std::filesystem::remove_all(L"\\\\?\\" + entry.path().wstring(), error);
+            RemoveTree(L"\\\\?\\" + entry.path().wstring());
     }
 }
 
@@ -361,9 +389,8 @@ TempDir::TempDir()
 
 TempDir::~TempDir()
 {
-    std::error_code ignored;
-    // In the "\\?\" form: the tests make paths longer than 260 characters in it.
-    std::filesystem::remove_all(L"\\\\?\\" + FromSystemCodePage(path_), ignored);
+    // The tests make paths longer than 260 characters in it.
+    RemoveTree(L"\\\\?\\" + FromSystemCodePage(path_));
 }
 
 namespace {
