@@ -29,35 +29,11 @@ private:
     wchar_t** arguments_;
 };
 
-bool SurvivesCodePage(const std::wstring& text)
-{
-    return FromSystemCodePage(ToSystemCodePage(text)) == text;
-}
-
-// The text in the system code page, each character it cannot hold as "?".
-// A surrogate pair is one character.
-std::string CodePageTextOf(const std::wstring& text)
-{
-    if (SurvivesCodePage(text))
-        return ToSystemCodePage(text);
-    std::string converted;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() &&
-                                     IS_LOW_SURROGATE(text[i + 1])
-                                 ? 2
-                                 : 1;
-        std::wstring character = text.substr(i, length);
-        converted += SurvivesCodePage(character) ? ToSystemCodePage(character) : "?";
-        i += length;
-    }
-    return converted;
-}
-
 }  // namespace
 
 std::string StartFilePath(const std::wstring& argument)
 {
-    std::string path = CodePageTextOf(argument);
+    std::string path = ToSystemCodePage(argument);
     if (path.empty() || HasUnreachableName(path))
         return path;
     return ExpandFileName(path);

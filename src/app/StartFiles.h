@@ -7,14 +7,14 @@
 
 // The first two arguments after the program's name in `commandLine`, split by
 // the system's rules for quotes and spaces (CommandLineToArgvW); the others
-// are ignored. Each is made absolute against the current folder, so it must
-// be called at start, before anything can change that folder.
+// are ignored. Each is made absolute against the folder the program started
+// in (StartFolder).
 std::vector<std::string> StartFilesOf(const wchar_t* commandLine);
 
 // One argument as a path text (the system code page). A character that the
 // code page cannot hold becomes "?", which no file name contains, so the path
 // names no file rather than another one the code page's nearest character
-// would name. A relative path is made absolute against the current folder,
+// would name (ToSystemCodePage). A relative path is made absolute against the start folder,
 // except one whose names end in a dot or a space: the system drops those
 // while it expands a path, which would turn it into the path of another file.
 std::string StartFilePath(const std::wstring& argument);

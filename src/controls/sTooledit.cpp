@@ -5,13 +5,15 @@
 #include "controls/sFileNameRules.h"
 #include "core/Exceptions.h"
 #include "skin/model/ControlKinds.h"
+#include "toolkit/DroppedFiles.h"
 #include "toolkit/Form.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
 bool FolderExists(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = FileAttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -50,13 +52,7 @@ void TsFileDirEdit::SetAcceptFiles(bool value)
 void TsFileDirEdit::DropFiles(WPARAM dropHandle)
 {
     auto drop = reinterpret_cast<HDROP>(dropHandle);
-    std::vector<std::string> files;
-    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        std::string name(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
-        name.resize(DragQueryFileA(drop, i, name.data(), UINT(name.size())));
-        files.push_back(name);
-    }
+    std::vector<std::string> files = DroppedFileNames(drop);
     DragFinish(drop);
     if (OnDropFiles)
         OnDropFiles(this, files);

@@ -51,7 +51,7 @@ public:
     const char* ClassName() const override { return "TsSaveDialog"; }
 
 protected:
-    BOOL RunDialog(OPENFILENAMEA& request) override { return GetSaveFileNameA(&request); }
+    BOOL RunDialog(OPENFILENAMEW& request) override { return GetSaveFileNameW(&request); }
 };
 
 // The dialog's filter list when the edit is given none.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "toolkit/DroppedFiles.h"
 #include "toolkit/SysUtils.h"
 
 void AcceptDroppedFiles(HWND window, bool accept)
@@ -12,19 +13,7 @@ void AcceptDroppedFiles(HWND window, bool accept)
 
 std::vector<std::string> DroppedPaths(HDROP drop)
 {
-    std::vector<std::string> paths;
-    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        // Ask for the length first: a fixed buffer would cut a long path
-        // silently, and a cut path can name another, existing file.
-        UINT length = DragQueryFileA(drop, i, nullptr, 0);
-        std::string path(std::size_t(length) + 1, '\0');
-        UINT copied = DragQueryFileA(drop, i, path.data(), length + 1);
-        path.resize(copied <= length ? copied : length);
-        path.resize(std::char_traits<char>::length(path.c_str()));
-        paths.push_back(path);
-    }
-    return paths;
+    return DroppedFileNames(drop);
 }
 
 std::string ShellFileTypeName(const std::string& fullPath)

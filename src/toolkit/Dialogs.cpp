@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "toolkit/SysUtils.h"
+
 namespace {
 
 // Room for a multiple selection's folder and names.
@@ -35,13 +37,20 @@ constexpr FlagOf kFlags[] = {
 };
 
 // "a|b|c|d" as the dialog wants it: "a\0b\0c\0d\0\0".
-std::vector<char> FilterList(const std::string& filter)
+std::vector<wchar_t> FilterList(const std::string& filter)
 {
-    std::vector<char> list(filter.begin(), filter.end());
-    std::replace(list.begin(), list.end(), '|', '\0');
-    list.push_back('\0');
-    list.push_back('\0');
+    std::wstring wide = FromSystemCodePage(filter);
+    std::vector<wchar_t> list(wide.begin(), wide.end());
+    std::replace(list.begin(), list.end(), L'|', L'\0');
+    list.push_back(L'\0');
+    list.push_back(L'\0');
     return list;
+}
+
+// A text for the dialog, null when empty.
+const wchar_t* OrNull(const std::wstring& text)
+{
+    return text.empty() ? nullptr : text.c_str();
 }
 
 }  // namespace
@@ -71,21 +80,33 @@ void TOpenDialog::AssignSettings(const TOpenDialog& other)
 
 bool TOpenDialog::Execute(HWND owner)
 {
-    std::vector<char> filter = FilterList(Filter);
-    std::vector<char> file(std::max(kFileBufferSize, FileName.size() + 1), '\0');
-    std::copy(FileName.begin(), FileName.end(), file.begin());
-    OPENFILENAMEA request{};
+    std::vector<wchar_t> filter = FilterList(Filter);
+    const std::wstring name = FromSystemCodePage(FileName);
+    // A relative folder is one of the start folder, as every relative path text.
+    const std::wstring initialDir = FromSystemCodePage(ExpandFileName(InitialDir)), title = FromSystemCodePage(Title),
+                       defaultExt = FromSystemCodePage(DefaultExt);
+    std::vector<wchar_t> file(std::max(kFileBufferSize, name.size() + 1), L'\0');
+    std::copy(name.begin(), name.end(), file.begin());
+    OPENFILENAMEW request{};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner ? owner : GetActiveWindow();
     request.lpstrFilter = Filter.empty() ? nullptr : filter.data();
     request.nFilterIndex = DWORD(std::max(FilterIndex, 0));
     request.lpstrFile = file.data();
     request.nMaxFile = DWORD(file.size());
-    request.lpstrInitialDir = InitialDir.empty() ? nullptr : InitialDir.c_str();
-    request.lpstrTitle = Title.empty() ? nullptr : Title.c_str();
-    request.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
-    request.Flags = OpenFileNameFlags(Options);
-    if (!RunDialog(request))
+    request.lpstrInitialDir = OrNull(initialDir);
+    request.lpstrTitle = OrNull(title);
+    request.lpstrDefExt = OrNull(defaultExt);
+    // The program's relative paths name files in the folder it started in;
+    // browsing must not move it. Windows ignores the flag for the open
+    // dialog, hence the guard as well.
+    request.Flags = OpenFileNameFlags(Options) | OFN_NOCHANGEDIR;
+    BOOL confirmed;
+    {
+        TCurrentFolderKept folderKept;
+        confirmed = RunDialog(request);
+    }
+    if (!confirmed)
         return false;
     FilterIndex = int(request.nFilterIndex);
     TakeResult(file, request.Flags);
@@ -94,12 +115,12 @@ bool TOpenDialog::Execute(HWND owner)
 
 // One name, or with a multiple selection the folder followed by the names,
 // each ended by a zero and the list by a second one.
-void TOpenDialog::TakeResult(const std::vector<char>& buffer, DWORD flags)
+void TOpenDialog::TakeResult(const std::vector<wchar_t>& buffer, DWORD flags)
 {
     std::vector<std::string> parts;
     for (auto at = buffer.begin(); at != buffer.end() && *at;) {
-        auto end = std::find(at, buffer.end(), '\0');
-        parts.emplace_back(at, end);
+        auto end = std::find(at, buffer.end(), L'\0');
+        parts.push_back(ToSystemCodePage(std::wstring(at, end)));
         at = end == buffer.end() ? end : std::next(end);
         if (!(flags & OFN_ALLOWMULTISELECT))
             break;

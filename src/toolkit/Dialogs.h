@@ -61,15 +61,18 @@ public:
     int HelpContext = 0;
 
     // Shows the dialog modally over owner (the active window when none) and
-    // waits; true when the user confirmed a file, false when cancelled.
+    // waits; true when the user confirmed a file, false when cancelled. Asked
+    // in UTF-16, so that a name in any script the code page holds comes back
+    // whole; the current folder is the same after it as before, whatever
+    // folder the user browsed (and whatever ofNoChangeDir says).
     bool Execute(HWND owner = nullptr);
 
     // Every setting, the file name and the chosen files of another dialog.
     void AssignSettings(const TOpenDialog& other);
 
 protected:
-    virtual BOOL RunDialog(OPENFILENAMEA& request) { return GetOpenFileNameA(&request); }
+    virtual BOOL RunDialog(OPENFILENAMEW& request) { return GetOpenFileNameW(&request); }
 
 private:
-    void TakeResult(const std::vector<char>& buffer, DWORD flags);
+    void TakeResult(const std::vector<wchar_t>& buffer, DWORD flags);
 };

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "toolkit/SysUtils.h"
+
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
 {
     SetTabStop(true);
@@ -155,9 +157,10 @@ void TMemo::AppendText(const std::string& text)
         return;
     }
     HWND window = Handle();
-    int length = GetWindowTextLengthA(window);
-    SendMessageA(window, EM_SETSEL, WPARAM(length), LPARAM(length));
-    SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    int length = GetWindowTextLengthW(window);
+    const std::wstring wide = FromSystemCodePage(text);
+    SendMessageW(window, EM_SETSEL, WPARAM(length), LPARAM(length));
+    SendMessageW(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 namespace {

@@ -379,11 +379,13 @@ std::string TWinControl::Text() const
 {
     if (!handle_)
         return text_;
-    int length = GetWindowTextLengthA(handle_);
-    std::string text(std::size_t(length) + 1, '\0');
-    int copied = GetWindowTextA(handle_, text.data(), length + 1);
+    // Read in UTF-16 and converted here: the system's own conversion maps a
+    // character the code page lacks to a look-alike ("Ł" to "L").
+    int length = GetWindowTextLengthW(handle_);
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    int copied = GetWindowTextW(handle_, text.data(), length + 1);
     text.resize(std::size_t(std::max(copied, 0)));
-    return text;
+    return ToSystemCodePage(text);
 }
 
 void TWinControl::SetText(const std::string& text)
@@ -392,7 +394,7 @@ void TWinControl::SetText(const std::string& text)
         return;
     text_ = text;
     if (handle_)
-        SetWindowTextA(handle_, text.c_str());
+        SetWindowTextW(handle_, FromSystemCodePage(text).c_str());
     Perform(CM_TEXTCHANGED);
 }
 

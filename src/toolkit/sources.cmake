@@ -7,6 +7,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/Component.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Control.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Dialogs.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DroppedFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Edits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Form.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GraphicControl.cpp

@@ -3,6 +3,7 @@
 
 #include "app/MainWindowFixture.h"
 #include "fileservices/ShellServices.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -66,11 +67,10 @@ TEST_F(FileCommandsTest, EachCompareAddsABlockUntilClearFields)
 TEST_F(FileCommandsTest, ARelativePathShowsInFull)
 {
     dir.WriteFile("rel.txt", "r");
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(dir.Path().c_str());
-    Compare("rel.txt", "rel.txt");
-    SetCurrentDirectoryA(previous);
+    {
+        TStartFolderOverride start(dir.Path());
+        Compare("rel.txt", "rel.txt");
+    }
     EXPECT_EQ(Status(), Identical);
     EXPECT_EQ(form->Memo1->Lines()[0], "File Name and Path: " + dir.PathOf("rel.txt"));
 }

@@ -9,6 +9,7 @@
 #include "app/ComparedFile.h"
 #include "core/Exceptions.h"
 #include "support/WinTestHelpers.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -176,11 +177,11 @@ TEST(FilesHaveEqualContents, OpenErrorsNameTheFullPath)
     TempDir dir;
     dir.WriteFile("held.bin", "abc");
     WriterHold hold(dir.PathOf("held.bin"));
-    char previous[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(dir.Path().c_str()));
-    const std::string message = OpenErrorOf("held.bin", "held.bin");
-    SetCurrentDirectoryA(previous);
+    std::string message;
+    {
+        TStartFolderOverride start(dir.Path());
+        message = OpenErrorOf("held.bin", "held.bin");
+    }
     EXPECT_EQ(message.rfind("Cannot open file \"" + dir.PathOf("held.bin") + "\". ", 0), 0u) << message;
 }
 

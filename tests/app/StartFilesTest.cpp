@@ -30,22 +30,6 @@ std::wstring W(const std::string& text)
     return FromSystemCodePage(text);
 }
 
-// Makes a folder the current one for the length of a scope.
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::string& folder)
-    {
-        GetCurrentDirectoryW(MAX_PATH, saved_);
-        SetCurrentDirectoryW(W(folder).c_str());
-    }
-    CurrentFolder(const CurrentFolder&) = delete;
-    CurrentFolder& operator=(const CurrentFolder&) = delete;
-    ~CurrentFolder() { SetCurrentDirectoryW(saved_); }
-
-private:
-    wchar_t saved_[MAX_PATH] = {};
-};
-
 using Paths = std::vector<std::string>;
 
 TEST(StartFiles, SplitsAsTheSystemDoesAndTakesTheFirstTwoAfterTheProgram)
@@ -59,11 +43,11 @@ TEST(StartFiles, SplitsAsTheSystemDoesAndTakesTheFirstTwoAfterTheProgram)
     EXPECT_EQ(StartFilesOf(L"parivex.exe \"C:\\my files\"\\a.txt \"\""), (Paths{"C:\\my files\\a.txt", ""}));
 }
 
-TEST(StartFiles, RelativeArgumentsAreTakenInTheCurrentFolder)
+TEST(StartFiles, RelativeArgumentsAreTakenInTheStartFolder)
 {
     TempDir dir;
     dir.MakeFolder("sub");
-    CurrentFolder inside(dir.Path());
+    TStartFolderOverride inside(dir.Path());
     EXPECT_EQ(StartFilesOf(L"parivex.exe \"a copy.txt\" sub\\..\\テスト.txt"),
               (Paths{dir.PathOf("a copy.txt"), dir.PathOf("テスト.txt")}));
     EXPECT_EQ(StartFilePath(L".\\sub\\x.bin"), dir.PathOf("sub\\x.bin"));
@@ -75,7 +59,7 @@ TEST(StartFiles, RelativeArgumentsAreTakenInTheCurrentFolder)
 TEST(StartFiles, ANameEndingInADotOrASpaceStaysAsGiven)
 {
     TempDir dir;
-    CurrentFolder inside(dir.Path());
+    TStartFolderOverride inside(dir.Path());
     EXPECT_EQ(StartFilePath(L"report.txt."), "report.txt.");
     EXPECT_EQ(StartFilePath(L"sub \\report.txt"), "sub \\report.txt");
 }

@@ -14,6 +14,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/FileCompareTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowLeakTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PathTextsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartFilesTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/controls/PvxControlTestSupport.cpp
   )

@@ -19,6 +19,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/FormData.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -106,9 +107,10 @@ private:
             return;
         seen.seen = true;
         seen.capture = GetCapture();
-        char folder[MAX_PATH] = {};
-        SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
-        seen.folder = folder;
+        // The dialog is a wide one: it answers in UTF-16.
+        wchar_t folder[MAX_PATH] = {};
+        SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+        seen.folder = ToSystemCodePage(folder);
         seen.nameText = WindowText(NameField(dialog));
         if (answer_.empty()) {
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),

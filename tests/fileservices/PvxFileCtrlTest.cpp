@@ -53,11 +53,10 @@ TEST_F(PvxFileCtrlTest, AMissingPathOrAFolderKeepsTheEarlierFile)
 TEST_F(PvxFileCtrlTest, ARelativePathIsStoredInFull)
 {
     dir.WriteFile("relative.txt", "12345");
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(dir.Path().c_str());
-    file.SetFileName("relative.txt");
-    SetCurrentDirectoryA(previous);
+    {
+        TStartFolderOverride start(dir.Path());
+        file.SetFileName("relative.txt");
+    }
     EXPECT_EQ(file.FileName(), dir.PathOf("relative.txt"));
     EXPECT_EQ(file.FileSize(), 5);
 }

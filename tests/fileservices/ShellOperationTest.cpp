@@ -8,6 +8,7 @@
 #include "fileservices/PvxFileCtrl.h"
 #include "fileservices/ShellServices.h"
 #include "support/WinTestHelpers.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -125,11 +126,11 @@ TEST_F(ShellOperationTest, ARelativeSourceIsMadeAbsolute)
 {
     dir.WriteFile("relative.txt", "r");
     CreateDirectoryA(dir.PathOf("target").c_str(), nullptr);
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(dir.Path().c_str());
-    bool moved = file.Move("relative.txt", "target");
-    SetCurrentDirectoryA(previous);
+    bool moved;
+    {
+        TStartFolderOverride start(dir.Path());
+        moved = file.Move("relative.txt", "target");
+    }
     EXPECT_TRUE(moved);
     EXPECT_TRUE(Exists(dir.PathOf("target\\relative.txt")));
 }

@@ -13,8 +13,88 @@
 #include "toolkit/Handles.h"
 #include "toolkit/SysUtils.h"
 
+namespace {
+
+// Removes a folder with everything in it, any length: `folder` is in the
+// "\\?\" form (std::filesystem's remove_all stops at 260 characters even so).
+void RemoveTree(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            std::wstring path = folder + L"\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                // A link: removed itself, never what it leads to.
+                if (!RemoveDirectoryW(path.c_str()))
+                    DeleteFileW(path.c_str());
+            } else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+// When a process started, as a number: with its id it names the process, which
+// the id alone does not (Wine gives each new prefix server's first program the same).
+unsigned long long StartOf(HANDLE process)
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
+        return 0;
+    return (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+// "pvxtest_<process id>_<its start>_": the start of every TempDir's name.
+std::string TempDirPrefix()
+{
+    return "pvxtest_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(StartOf(GetCurrentProcess())) +
+           "_";
+}
+
+bool IsRunning(DWORD id, unsigned long long start)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    if (!process)
+        return false;
+    DWORD code = 0;
+    bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE && StartOf(process) == start;
+    CloseHandle(process);
+    return running;
+}
+
+// Folders of test runs that were killed before their TempDir could remove
+// them: those of a process that no longer runs.
+void RemoveFoldersOfEndedRuns()
+{
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(base, error)) {
+        std::wstring name = entry.path().filename().wstring();
+        if (!name.starts_with(L"pvxtest_") || !entry.is_directory(error))
+            continue;
+        wchar_t* rest = nullptr;
+        DWORD id = DWORD(std::wcstoul(name.c_str() + 8, &rest, 10));
+        unsigned long long start = *rest == L'_' ? std::wcstoull(rest + 1, nullptr, 10) : 0;
+        if (!IsRunning(id, start))
+            RemoveTree(L"\\\\?\\" + entry.path().wstring());
+    }
+}
+
+}  // namespace
+
 void PrepareTestProcess(const char* applicationTitle)
 {
+    RemoveFoldersOfEndedRuns();
     static TApplication application;
     application.Initialize();
     application.SetTitle(applicationTitle);
@@ -301,8 +381,7 @@ TempDir::TempDir()
     GetTempPathA(MAX_PATH, base);
     static int counter = 0;
     for (;;) {
-        path_ = std::string(base) + "pvxtest_" + std::to_string(GetCurrentProcessId()) + "_" +
-                std::to_string(++counter);
+        path_ = std::string(base) + TempDirPrefix() + std::to_string(++counter);
         if (CreateDirectoryA(path_.c_str(), nullptr))
             break;
     }
@@ -310,8 +389,8 @@ TempDir::TempDir()
 
 TempDir::~TempDir()
 {
-    std::error_code ignored;
-    std::filesystem::remove_all(FromSystemCodePage(path_), ignored);
+    // The tests make paths longer than 260 characters in it.
+    RemoveTree(L"\\\\?\\" + FromSystemCodePage(path_));
 }
 
 namespace {

@@ -13,7 +13,7 @@
 #include "skin/engine/SkinDistribution.h"
 #include "skin/engine/SkinHook.h"
 #include "skin/gdi/WicJpegDecoder.h"
-#include "skin/model/SkinFiles.h"
+#include "skin/model/SkinFileNames.h"
 #include "skin/model/SkinLocation.h"
 #include "skin/model/SkinStream.h"
 #include "skin/model/acSkinPack.h"
@@ -29,6 +29,27 @@ const TacWicJpegDecoder& JpegDecoder()
 {
     static const TacWicJpegDecoder decoder;
     return decoder;
+}
+
+const TsFileReader& SystemFileReader()
+{
+    static const TsWideFileReader reader;
+    return reader;
+}
+
+// A skin name that stays one entry of the skin directory.
+bool IsPlainSkinName(const std::string& name)
+{
+    return name.find_first_of("\\/") == std::string::npos && IsNameInsideSkin(name);
+}
+
+// The folder a file lies in, without a trailing separator but for a root ("c:\\").
+std::string FolderOfFile(const std::string& path)
+{
+    std::size_t cut = path.find_last_of("\\/");
+    if (cut == std::string::npos)
+        return ".";
+    return cut > 0 && path[cut - 1] == ':' ? path.substr(0, cut + 1) : path.substr(0, cut);
 }
 
 std::string ProgramFolder()
@@ -118,7 +139,7 @@ TsSkinManager* DefaultManager()
     return SkinEngine().DefaultManager;
 }
 
-TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner)
+TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner), fileReader_(&SystemFileReader())
 {
     if (!SkinEngine().DefaultManager)
         SkinEngine().DefaultManager = this;
@@ -145,6 +166,11 @@ void TsSkinManager::RefreshThirdPartyLists()
             stored = DefaultThirdPartyList(kind);
         classLists_[std::size_t(kind)] = SplitLines(stored);
     }
+}
+
+void TsSkinManager::SetFileReader(const TsFileReader* reader)
+{
+    fileReader_ = reader ? reader : &SystemFileReader();
 }
 
 std::string TsSkinManager::SkinPath() const
@@ -180,8 +206,8 @@ void TsSkinManager::ChangeSkin()
 bool TsSkinManager::LoadSkin()
 {
     model_.SkinData().Active = false;
-    std::string package = SkinPackagePath(skinDirectory_, skinName_);
-    bool loaded = FileExists(package) ? (LoadFromPackageFile(package), model_.IsLoaded()) : LoadFromFolderOrInternal();
+    std::string package = UsablePackageFile();
+    bool loaded = !package.empty() ? (LoadFromPackageFile(package), model_.IsLoaded()) : LoadFromFolderOrInternal();
     if (!loaded)
         active_ = false;
     return loaded;
@@ -193,6 +219,7 @@ TsSkinLoadOptions TsSkinManager::LoadOptions() const
     options.HueOffset = hueOffset_;
     options.Saturation = saturation_;
     options.JpegDecoder = &JpegDecoder();
+    options.FileReader = fileReader_;
     for (const std::string& line : commonSections_)
         options.CommonSections += line + "\r\n";
     return options;
@@ -201,7 +228,7 @@ TsSkinLoadOptions TsSkinManager::LoadOptions() const
 void TsSkinManager::LoadFromPackageFile(const std::string& path)
 {
     LoadGuarded(model_, loadError_, [&] {
-        std::optional<std::vector<uint8_t>> bytes = ReadSkinFile(path);
+        std::optional<std::vector<uint8_t>> bytes = fileReader_->ReadWhole(path);
         if (!bytes)
             throw EFOpenError("Cannot open file \"" + path + "\"");
         TacSpanStream stream(*bytes);
@@ -211,10 +238,33 @@ void TsSkinManager::LoadFromPackageFile(const std::string& path)
     });
 }
 
+// The directory is asked before anything inside it, so that a directory that
+// is a link to elsewhere (a network share) is never gone through.
+std::string TsSkinManager::UsablePackageFile() const
+{
+    if (!IsPlainSkinName(skinName_))
+        return {};
+    std::string package = SkinPackagePath(skinDirectory_, skinName_);
+    bool usable = IsPlaceTheUserControls(FolderOfFile(package), ownerQuery_) && FileExists(package) &&
+                  IsPlaceTheUserControls(package, ownerQuery_);
+    return usable ? package : std::string();
+}
+
+std::string TsSkinManager::UsableSkinFolder() const
+{
+    if (!IsPlainSkinName(skinName_))
+        return {};
+    std::string directory = SkinPath();
+    std::string folder = directory + "\\" + skinName_;
+    bool usable = IsPlaceTheUserControls(directory, ownerQuery_) && IsPlaceTheUserControls(folder, ownerQuery_) &&
+                  FileExists(folder + "\\Options.dat");
+    return usable ? folder : std::string();
+}
+
 bool TsSkinManager::LoadFromFolderOrInternal()
 {
-    std::string folder = SkinPath() + "\\" + skinName_;
-    if (FileExists(folder + "\\Options.dat"))
+    std::string folder = UsableSkinFolder();
+    if (!folder.empty())
         return LoadGuarded(model_, loadError_, [&] { model_.LoadFromFolder(folder, LoadOptions()); });
     if (internalSkins_.empty()) {
         loadError_ = "No skin named \"" + skinName_ + "\"";
@@ -410,21 +460,24 @@ void TsSkinManager::ListSkins(std::vector<std::string>& list, int kind, std::str
     for (const TsStoredSkin& skin : internalSkins_)
         names.push_back(skin.Name);
     std::string dir = SkinPath();
-    WIN32_FIND_DATAA entry{};
-    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &entry);
+    // Only skins that a load would take: in a directory the user controls.
+    bool trusted = IsPlaceTheUserControls(dir, ownerQuery_);
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = trusted ? FindFirstFileW((FileCallPath(dir) + L"\\*").c_str(), &entry) : INVALID_HANDLE_VALUE;
     std::vector<std::string> folders, packages;
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = entry.cFileName;
-            if (name.starts_with("."))
+            std::string name = ToSystemCodePage(entry.cFileName);
+            std::string path = dir + "\\" + name;
+            if (name.starts_with(".") || !IsPlaceTheUserControls(path, ownerQuery_))
                 continue;
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                if (FileExists(dir + "\\" + name + "\\Options.dat"))
+                if (FileExists(path + "\\Options.dat"))
                     folders.push_back(name);
             } else if (name.size() > 4 && name.compare(name.size() - 4, 4, ".qlk") == 0) {
                 packages.push_back(name.substr(0, name.find('.')));
             }
-        } while (FindNextFileA(find, &entry));
+        } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
     if (kind == 0 || kind == 2)

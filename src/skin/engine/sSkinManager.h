@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/engine/SkinPlaces.h"
 #include "skin/model/SkinModel.h"
 #include "skin/model/SkinStoredSkin.h"
 #include "toolkit/Component.h"
@@ -99,6 +100,12 @@ public:
     TNotifyEvent OnBeforeChange;
     TNotifyEvent OnAfterChange;
 
+    // Who owns a place on disk (a skin is taken only from places the user
+    // controls, IsPlaceTheUserControls), and what reads a skin's files;
+    // replaceable for tests. Empty and null: the system's.
+    void SetOwnerQuery(TsOwnerQuery query) { ownerQuery_ = std::move(query); }
+    void SetFileReader(const TsFileReader* reader);
+
     const TsSkinModel& Model() const { return model_; }
     // Why the last load failed, empty after a good one.
     const std::string& LoadError() const { return loadError_; }
@@ -121,6 +128,10 @@ private:
     bool LoadSkin();
     void LoadFromPackageFile(const std::string& path);
     bool LoadFromFolderOrInternal();
+    // The package file of SkinName in the skin directory when it may be
+    // read, else empty; the same for the skin folder in the resolved one.
+    std::string UsablePackageFile() const;
+    std::string UsableSkinFolder() const;
     void ReloadForColorChange();
     TsSkinLoadOptions LoadOptions() const;
     void FreezeSkinnedForms();
@@ -140,6 +151,8 @@ private:
     std::array<std::vector<std::string>, kThirdPartyKinds> classLists_;
     TsSkinModel model_;
     std::string loadError_;
+    TsOwnerQuery ownerQuery_;
+    const TsFileReader* fileReader_;
     std::vector<HWND> frozenForms_;  // windows whose drawing a skin change turned off
 };
 

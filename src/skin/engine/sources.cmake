@@ -6,6 +6,7 @@ target_sources(pvx_skin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinDistribution.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinHook.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinPlaces.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sCommonData.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sSkinManager.cpp
 )

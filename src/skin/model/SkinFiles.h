@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "skin/model/SkinFileReader.h"
+
 class TacSkinConvertor;
 
 class TsSkinFiles {
@@ -32,23 +34,17 @@ private:
     std::unordered_map<std::string, std::size_t> byUpperName_;  // the first member of each name
 };
 
-// Files under a skin path (a folder with its trailing separator); names that
-// contain ":" are taken as they are.
+// Files under a skin path (a folder with its trailing separator), read with
+// reader. Only names of files inside that folder are looked up
+// (IsNameInsideSkin); any other name, and every name under an empty skin
+// path, counts as missing without an open.
 class TsFolderFiles final : public TsSkinFiles {
 public:
-    explicit TsFolderFiles(std::string skinPath) : skinPath_(std::move(skinPath)) {}
+    TsFolderFiles(std::string skinPath, const TsFileReader& reader) : skinPath_(std::move(skinPath)), reader_(reader) {}
     std::optional<std::vector<uint8_t>> Bitmap(const std::string& name) const override;
     std::optional<std::vector<uint8_t>> Jpeg(const std::string& name) const override { return Bitmap(name); }
 
 private:
     std::string skinPath_;
+    const TsFileReader& reader_;
 };
-
-// Files larger than this are not read as skin files (the package's member cap).
-constexpr int64_t kMaxSkinFileSize = int64_t(64) << 20;
-
-// The whole file at path; nullopt when it cannot be opened or read, or is
-// larger than kMaxSkinFileSize.
-std::optional<std::vector<uint8_t>> ReadSkinFile(const std::string& path);
-// The path of a file named inside a skin.
-std::string SkinFilePath(const std::string& skinPath, const std::string& name);

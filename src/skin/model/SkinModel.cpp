@@ -14,6 +14,11 @@ namespace {
 
 constexpr std::string_view kGlobalInfo = "GLOBALINFO";
 
+const TsFileReader& ReaderOf(const TsSkinLoadOptions& options)
+{
+    return options.FileReader ? *options.FileReader : DefaultSkinFileReader();
+}
+
 bool IsJpegName(std::string_view value)
 {
     std::string upper = UpperCaseAscii(value);
@@ -108,12 +113,12 @@ void TsSkinModel::LoadFromFolder(const std::string& folder, const TsSkinLoadOpti
         skinPath += '/';
 #endif
     std::string optionsPath = skinPath + "Options.dat";
-    std::optional<std::vector<uint8_t>> text = ReadSkinFile(optionsPath);
+    std::optional<std::vector<uint8_t>> text = ReaderOf(options).ReadWhole(optionsPath);
     if (!text)
         throw EFOpenError("Cannot open file \"" + optionsPath + "\"");
     skinData_.SkinPath = skinPath;
     TacIniView ini(std::string_view(reinterpret_cast<const char*>(text->data()), text->size()));
-    LoadFromIni(ini, TsFolderFiles(skinPath), options);
+    LoadFromIni(ini, TsFolderFiles(skinPath, ReaderOf(options)), options);
 }
 
 void TsSkinModel::LoadFromStoredSkin(const TsStoredSkin& skin, const TsSkinLoadOptions& options)
@@ -127,7 +132,7 @@ void TsSkinModel::LoadFromStoredSkin(const TsStoredSkin& skin, const TsSkinLoadO
     try {
         LoadCollections(skin);
         TacIniView common(options.CommonSections);
-        TsFolderFiles commonFiles(skinData_.SkinPath);
+        TsFolderFiles commonFiles(skinData_.SkinPath, ReaderOf(options));
         LoadCommonMasks(common, commonFiles);
         LoadCommonPatterns(common, commonFiles, options.JpegDecoder);
         ApplyColorChanges(options.HueOffset, options.Saturation);
@@ -145,7 +150,7 @@ void TsSkinModel::LoadFromIni(const TacIniView& ini, const TsSkinFiles& files, c
     maxPixels_ = options.MaxPixels;
     try {
         TacIniView common(options.CommonSections);
-        TsFolderFiles commonFiles(skinData_.SkinPath);
+        TsFolderFiles commonFiles(skinData_.SkinPath, ReaderOf(options));
         LoadMasks(ini, files);
         LoadCommonMasks(common, commonFiles);
         LoadPatterns(ini, files, options.JpegDecoder);

@@ -28,6 +28,7 @@
 
 class TacIniView;
 class TacSkinConvertor;
+class TsFileReader;
 class TsSkinFiles;
 struct TsStoredSkin;
 
@@ -45,6 +46,8 @@ struct TsSkinLoadOptions {
     std::string CommonSections{};
     // The most pixels the skin's images may take in all.
     int64_t MaxPixels = kMaxSkinPixels;
+    // Reads the files of a folder skin and of CommonSections; none: the C library's.
+    const TsFileReader* FileReader = nullptr;
 };
 
 class TsSkinModel {
@@ -61,7 +64,8 @@ public:
     // From a whole package in memory (an internal skin's Data); the package
     // reader's errors propagate.
     void LoadFromPackageData(std::span<const uint8_t> package, const TsSkinLoadOptions& options = {});
-    // From a skin folder holding Options.dat and the images it names.
+    // From a skin folder holding Options.dat and the images it names; only
+    // names of files inside the folder are read.
     void LoadFromFolder(const std::string& folder, const TsSkinLoadOptions& options = {});
     // From an internal skin: its Data when there is a package, else its collections.
     void LoadFromStoredSkin(const TsStoredSkin& skin, const TsSkinLoadOptions& options = {});

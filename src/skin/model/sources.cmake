@@ -4,6 +4,8 @@ target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/acSkinPack.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ControlKinds.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinColors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinFileNames.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinFileReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinIni.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinLocation.cpp

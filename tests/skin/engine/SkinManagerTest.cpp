@@ -11,6 +11,7 @@
 #include "skin/model/SkinTestPackages.h"
 #include "support/WinTestHelpers.h"
 #include "toolkit/FormData.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -18,10 +19,13 @@ constexpr const char* kInternalName = "Opus (internal)";
 constexpr int32_t kOpusEditColor = 16777215;
 
 // A form with its own skin manager and one skinned push button.
+// Called on the new manager before it is given its skin name.
+using ManagerSetup = std::function<void(TsSkinManager&)>;
+
 class TManagerTestForm : public TForm {
 public:
-    TManagerTestForm(TComponent* owner, std::string directory, bool withInternalSkin)
-        : TForm(owner), directory_(std::move(directory)), withInternalSkin_(withInternalSkin)
+    TManagerTestForm(TComponent* owner, std::string directory, bool withInternalSkin, ManagerSetup setup)
+        : TForm(owner), directory_(std::move(directory)), withInternalSkin_(withInternalSkin), setup_(std::move(setup))
     {
     }
     const char* ClassName() const override { return "TManagerTestForm"; }
@@ -40,6 +44,8 @@ protected:
             manager->InternalSkins().push_back(std::move(opus));
         }
         manager->SetSkinDirectory(directory_);
+        if (setup_)
+            setup_(*manager);
         manager->SetSkinName(kInternalName);
         button = CreateControl<TsBitBtn>(this, this, "button", 20, 20, 99, 25);
         button->SkinData().SetSkinSection("BUTTON");
@@ -49,6 +55,7 @@ protected:
 private:
     std::string directory_;
     bool withInternalSkin_;
+    ManagerSetup setup_;
 };
 
 class SkinManagerTest : public testing::Test {
@@ -59,9 +66,9 @@ protected:
         PumpMessages();
     }
 
-    TManagerTestForm& Open(const std::string& directory, bool withInternalSkin = true)
+    TManagerTestForm& Open(const std::string& directory, bool withInternalSkin = true, ManagerSetup setup = nullptr)
     {
-        form = new TManagerTestForm(Application, directory, withInternalSkin);
+        form = new TManagerTestForm(Application, directory, withInternalSkin, std::move(setup));
         form->Create();
         form->Show();
         PumpMessages();
@@ -82,22 +89,6 @@ protected:
 
     TManagerTestForm* form = nullptr;
     TempDir dir;
-};
-
-// Runs a test with the process's current folder set to folder.
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::string& folder)
-    {
-        GetCurrentDirectoryA(MAX_PATH, saved_);
-        SetCurrentDirectoryA(folder.c_str());
-    }
-    CurrentFolder(const CurrentFolder&) = delete;
-    CurrentFolder& operator=(const CurrentFolder&) = delete;
-    ~CurrentFolder() { SetCurrentDirectoryA(saved_); }
-
-private:
-    char saved_[MAX_PATH] = {};
 };
 
 }  // namespace
@@ -123,8 +114,8 @@ TEST_F(SkinManagerTest, APackageOfTheSkinsNameInTheSkinDirectoryWinsOverTheInter
 {
     CreateDirectoryA(dir.PathOf("Skins").c_str(), nullptr);
     WriteBytes(dir.PathOf("Skins\\Opus (internal).qlk"), SkinPackageWithEditColor(0x123456));
-    CurrentFolder current(dir.Path());
-    Open("Skins");  // relative to the current folder
+    TStartFolderOverride start(dir.Path());
+    Open("Skins");  // relative to the folder the program started in
     EXPECT_EQ(LoadedEditColor(), 0x123456);
     EXPECT_TRUE(form->manager->Model().LoadedFromPackage());
     EXPECT_EQ(form->manager->SkinName(), kInternalName);
@@ -200,4 +191,95 @@ TEST_F(SkinManagerOnMainWindow, ChangingTheHueRepaintsEverySkinnedControlInTheSh
         EXPECT_EQ(matching, after.Width() * after.Height()) << "button " << i << " shows its new look";
     }
     form->sSkinManager1->SetHueOffset(0);
+}
+
+namespace {
+
+// Reads through the system's reader and keeps every path asked for.
+class CountingReader : public TsFileReader {
+public:
+    std::optional<std::vector<uint8_t>> ReadWhole(const std::string& path) const override
+    {
+        opened.push_back(path);
+        return system.ReadWhole(path);
+    }
+    mutable std::vector<std::string> opened;
+
+private:
+    TsWideFileReader system;
+};
+
+// Owners as a test wants them: `others` are owned by somebody else, the rest by the user.
+TsOwnerQuery OwnedByOthers(std::vector<std::string> others)
+{
+    return [others = std::move(others)](const std::string& path) {
+        bool other = std::find(others.begin(), others.end(), path) != others.end();
+        return other ? TsFileOwner::Other : TsFileOwner::CurrentUser;
+    };
+}
+
+}  // namespace
+
+TEST_F(SkinManagerTest, APlantedSkinOwnedBySomebodyElseIsPassedOverWithoutOpeningAnyOfItsFiles)
+{
+    const std::string package = dir.PathOf("Opus (internal).qlk"), folder = dir.PathOf("Opus (internal)");
+    WriteBytes(package, SkinPackageWithEditColor(0x123456));
+    WriteSkinFolder(folder, 0x654321);
+    CountingReader reader;
+    auto plantedBy = [&](std::vector<std::string> others) {
+        return [&reader, others](TsSkinManager& manager) {
+            manager.SetOwnerQuery(OwnedByOthers(others));
+            manager.SetFileReader(&reader);
+        };
+    };
+
+    // The skin directory itself is somebody else's: nothing in it counts.
+    Open(dir.Path(), true, plantedBy({dir.Path()}));
+    EXPECT_EQ(LoadedEditColor(), kOpusEditColor) << "the internal skin";
+    EXPECT_TRUE(form->manager->Model().SkinData().SkinPath.empty());
+    EXPECT_EQ(reader.opened, std::vector<std::string>{});
+    std::vector<std::string> names;
+    form->manager->ListSkins(names, 2);
+    EXPECT_EQ(names, std::vector<std::string>{kInternalName}) << "nor is it listed";
+    delete form;
+    form = nullptr;
+
+    // The package and the folder are somebody else's.
+    Open(dir.Path(), true, plantedBy({package, folder}));
+    EXPECT_EQ(LoadedEditColor(), kOpusEditColor);
+    EXPECT_EQ(reader.opened, std::vector<std::string>{});
+    delete form;
+    form = nullptr;
+
+    // Only the package is: the next route, the user's own folder, is taken.
+    Open(dir.Path(), true, plantedBy({package}));
+    EXPECT_EQ(LoadedEditColor(), 0x654321);
+    ASSERT_FALSE(reader.opened.empty());
+    for (const std::string& path : reader.opened)
+        EXPECT_EQ(path.rfind(folder + "\\", 0), 0u) << path;
+}
+
+TEST_F(SkinManagerTest, TheSystemNamesTheUserAsOwnerOfTheUsersOwnFolders)
+{
+    TsFileOwner owner = QueryFileOwner(dir.Path());
+    EXPECT_TRUE(owner == TsFileOwner::CurrentUser || owner == TsFileOwner::Administrators) << int(owner);
+    EXPECT_EQ(QueryFileOwner(dir.PathOf("missing")), TsFileOwner::Unknown);
+    EXPECT_FALSE(IsPlaceTheUserControls(dir.PathOf("missing"), nullptr));
+    EXPECT_TRUE(IsPlaceTheUserControls(dir.Path(), nullptr));
+}
+
+TEST_F(SkinManagerTest, ASkinFolderOnAPathPastTwoHundredSixtyCharactersLoads)
+{
+    std::string directory = dir.PathOf(std::string(120, 'a'));
+    CreateDirectoryW(FileCallPath(directory).c_str(), nullptr);
+    directory += "\\" + std::string(120, 'b');
+    CreateDirectoryW(FileCallPath(directory).c_str(), nullptr);
+    WriteSkinFolder(directory + "\\" + kInternalName, 0x654321);
+    ASSERT_GT(directory.size() + std::string("\\Opus (internal)\\MASTER.BMP").size(), 260u);
+    CountingReader reader;
+    Open(directory, true, [&](TsSkinManager& manager) { manager.SetFileReader(&reader); });
+    EXPECT_EQ(LoadedEditColor(), 0x654321);
+    EXPECT_EQ(form->manager->Model().SkinData().SkinPath, directory + "\\" + kInternalName + "\\");
+    EXPECT_FALSE(form->manager->Model().MasterBitmap().IsEmpty()) << "its images too";
+    EXPECT_EQ(reader.opened.size(), 3u) << "Options.dat and its two images";
 }

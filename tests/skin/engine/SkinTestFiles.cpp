@@ -8,6 +8,7 @@
 #include "skin/model/SkinTestPackages.h"
 #include "skin/model/acSkinPack.h"
 #include "toolkit/Resources.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void WriteSkinFolder(const std::string& folder, int32_t editColor)
 {
     std::string options;
     std::vector<TestMember> members = Unpacked(EmbeddedSkinPackage(), options);
-    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryW(FileCallPath(folder).c_str(), nullptr);
     WriteBytes(folder + "\\Options.dat", Bytes(WithEditColor(options, editColor)));
     for (const TestMember& m : members)
         WriteBytes(folder + "\\" + m.name, m.bytes);
@@ -61,7 +62,8 @@ void WriteSkinFolder(const std::string& folder, int32_t editColor)
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(FileCallPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         throw std::runtime_error("cannot write " + path);
     DWORD written = 0;

@@ -11,7 +11,7 @@
 std::vector<uint8_t> EmbeddedSkinPackage();
 // The internal skin's package with EDIT's COLOR changed.
 std::vector<uint8_t> SkinPackageWithEditColor(int32_t color);
-// Writes the internal skin unpacked into folder (Options.dat and its
+// Writes the internal skin unpacked into folder (any length) (Options.dat and its
 // images), with EDIT's COLOR changed.
 void WriteSkinFolder(const std::string& folder, int32_t editColor);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -1,5 +1,6 @@
 target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinLocationTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinFileNamesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinTestPackages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinPackTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinIniTest.cpp
