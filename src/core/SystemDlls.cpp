@@ -19,7 +19,7 @@ constexpr std::array<std::string_view, 15> SystemDllNames{
     "user32.dll",    // windows, messages, input
     "gdi32.dll",     // device contexts, bitmaps, regions, text
     "msimg32.dll",   // GradientFill, AlphaBlend, TransparentBlt
-    "uxtheme.dll",   // visual styles (looked up at run time)
+    "uxtheme.dll",   // visual styles
     "comctl32.dll",  // common controls (version 6 through the manifest)
     "comdlg32.dll",  // the open-file dialog
     "shell32.dll",   // drops, file operations, folder picker, file types
