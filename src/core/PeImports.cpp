@@ -20,12 +20,14 @@ constexpr std::uint32_t ImportDirectory = 1;
 constexpr std::uint32_t DelayImportDirectory = 13;
 constexpr std::size_t ImportDescriptorSize = 20;
 constexpr std::size_t ImportDescriptorName = 12;
+constexpr std::size_t ImportDescriptorFirstThunk = 16;
 constexpr std::size_t DelayDescriptorSize = 32;
 constexpr std::size_t DelayDescriptorName = 4;
 // The delay-load descriptor's attribute bit for RVAs; without it (descriptors
 // of very old linkers) its addresses are virtual addresses.
 constexpr std::uint32_t DelayAddressesAreRvas = 1;
 constexpr std::size_t MaxDllNameLength = 260;
+constexpr std::size_t MaxCallNameLength = 4096;
 
 struct Section {
     std::uint32_t virtualAddress;
@@ -43,13 +45,16 @@ class PeImage {
 public:
     explicit PeImage(std::span<const std::uint8_t> image);
     std::vector<std::string> ImportedDlls() const;
+    std::vector<PeImportedCall> ImportedCalls() const;
     std::vector<std::string> DelayLoadedDlls() const;
 
 private:
     std::uint64_t Read(std::size_t offset, std::size_t size, const char* what) const;
     std::optional<std::uint32_t> DirectoryRva(std::uint32_t index) const;
     FileSpan Locate(std::uint32_t rva, const char* what) const;
-    std::string DllName(std::uint32_t rva) const;
+    std::string Text(std::uint32_t rva, std::size_t maxLength, const char* what) const;
+    std::string DllName(std::uint32_t rva) const { return Text(rva, MaxDllNameLength, "a DLL name"); }
+    void AddCalls(const std::string& dll, std::uint32_t thunks, std::vector<PeImportedCall>& calls) const;
     void ReadSections(std::size_t table, std::uint16_t count);
 
     std::span<const std::uint8_t> image_;
@@ -130,17 +135,35 @@ FileSpan PeImage::Locate(std::uint32_t rva, const char* what) const
     throw EBadPeImage(std::string(what) + " lies in no section");
 }
 
-std::string PeImage::DllName(std::uint32_t rva) const
+std::string PeImage::Text(std::uint32_t rva, std::size_t maxLength, const char* what) const
 {
-    FileSpan name = Locate(rva, "a DLL name");
-    std::size_t limit = std::min(name.available, MaxDllNameLength + 1);
-    auto first = image_.begin() + std::ptrdiff_t(name.offset);
+    FileSpan text = Locate(rva, what);
+    std::size_t limit = std::min(text.available, maxLength + 1);
+    auto first = image_.begin() + std::ptrdiff_t(text.offset);
     auto end = std::find(first, first + std::ptrdiff_t(limit), std::uint8_t(0));
     if (end == first + std::ptrdiff_t(limit))
-        throw EBadPeImage("a DLL name has no end");
+        throw EBadPeImage(std::string(what) + " has no end");
     if (end == first)
-        throw EBadPeImage("a DLL name is empty");
+        throw EBadPeImage(std::string(what) + " is empty");
     return std::string(first, end);
+}
+
+// A lookup table lists a DLL's calls, ended by a zero entry: each entry holds
+// the RVA of the call's hint and name, or (top bit set) its number.
+void PeImage::AddCalls(const std::string& dll, std::uint32_t thunks, std::vector<PeImportedCall>& calls) const
+{
+    std::size_t entrySize = isPe32Plus_ ? 8 : 4;
+    std::uint64_t byNumber = std::uint64_t(1) << (entrySize * 8 - 1);
+    FileSpan table = Locate(thunks, "a lookup table");
+    for (std::size_t at = 0;; at += entrySize) {
+        if (table.available - at < entrySize)
+            throw EBadPeImage("a lookup table has no end");
+        std::uint64_t entry = Read(table.offset + at, entrySize, "a lookup table");
+        if (entry == 0)
+            return;
+        if (!(entry & byNumber))
+            calls.push_back({dll, Text(std::uint32_t(entry) + 2, MaxCallNameLength, "a call's name")});
+    }
 }
 
 std::vector<std::string> PeImage::ImportedDlls() const
@@ -183,6 +206,28 @@ std::vector<std::string> PeImage::DelayLoadedDlls() const
     }
 }
 
+// The lookup table is the import name table, or where a linker left that
+// out, the address table before the loader fills it in.
+std::vector<PeImportedCall> PeImage::ImportedCalls() const
+{
+    std::vector<PeImportedCall> calls;
+    std::optional<std::uint32_t> rva = DirectoryRva(ImportDirectory);
+    if (!rva)
+        return calls;
+    FileSpan table = Locate(*rva, "the import table");
+    for (std::size_t at = 0; table.available - at >= ImportDescriptorSize; at += ImportDescriptorSize) {
+        std::size_t descriptor = table.offset + at;
+        auto name = std::uint32_t(Read(descriptor + ImportDescriptorName, 4, "the import table"));
+        if (name == 0)
+            break;
+        auto thunks = std::uint32_t(Read(descriptor, 4, "the import table"));
+        if (thunks == 0)
+            thunks = std::uint32_t(Read(descriptor + ImportDescriptorFirstThunk, 4, "the import table"));
+        AddCalls(DllName(name), thunks, calls);
+    }
+    return calls;
+}
+
 }  // namespace
 
 std::vector<std::string> PeImports::AllDlls() const
@@ -195,5 +240,5 @@ std::vector<std::string> PeImports::AllDlls() const
 PeImports ReadPeImports(std::span<const std::uint8_t> image)
 {
     PeImage pe(image);
-    return {pe.ImportedDlls(), pe.DelayLoadedDlls()};
+    return {pe.ImportedDlls(), pe.DelayLoadedDlls(), pe.ImportedCalls()};
 }

@@ -17,9 +17,17 @@ public:
     explicit EBadPeImage(const std::string& reason) : Exception("Not a readable Windows program: " + reason) {}
 };
 
+// A call a program imports by name (calls imported by number have none).
+struct PeImportedCall {
+    std::string dll;
+    std::string name;
+    bool operator==(const PeImportedCall&) const = default;
+};
+
 struct PeImports {
     std::vector<std::string> dlls;             // in the import table's order
     std::vector<std::string> delayLoadedDlls;  // in the delay-load table's order
+    std::vector<PeImportedCall> calls;         // of the import table, in its order
 
     // Both lists, the import table's first.
     std::vector<std::string> AllDlls() const;

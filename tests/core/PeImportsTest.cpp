@@ -24,8 +24,12 @@ struct ImageSpec {
     Names delayLoaded = {};
     Format format = Format::Pe32Plus;
     DelayAddresses delayAddresses = DelayAddresses::Rvas;
+    // The calls of each import, by name; "#N" imports number N.
+    std::vector<Names> calls = {};
     bool pe32Plus() const { return format == Format::Pe32Plus; }
     bool delayAddressesAreRvas() const { return delayAddresses == DelayAddresses::Rvas; }
+    std::size_t lookupEntrySize() const { return pe32Plus() ? 8 : 4; }
+    Names CallsOf(std::size_t import) const { return import < calls.size() ? calls[import] : Names{}; }
 };
 constexpr std::uint64_t ImageBase = 0x400000;
 
@@ -37,25 +41,50 @@ void Put(Bytes& bytes, std::size_t offset, std::uint64_t value, std::size_t size
         bytes[offset + i] = std::uint8_t(value >> (8 * i));
 }
 
-// The section's contents: both tables, each ended by a zero descriptor, then the names.
+// Appends a zero-ended text after `skip` zero bytes; returns the RVA of the whole.
+std::uint32_t AddText(Bytes& section, const std::string& text, std::size_t skip = 0)
+{
+    auto rva = SectionRva + std::uint32_t(section.size());
+    section.insert(section.end(), skip, 0);
+    section.insert(section.end(), text.begin(), text.end());
+    section.push_back(0);
+    return rva;
+}
+
+// Each import's lookup table, at `table`, with its calls' hints and names.
+void AddLookupTables(Bytes& section, const ImageSpec& spec, std::size_t table)
+{
+    std::size_t entrySize = spec.lookupEntrySize();
+    for (std::size_t i = 0; i < spec.imports.size(); ++i) {
+        Put(section, i * 20, SectionRva + table, 4);
+        for (const std::string& call : spec.CallsOf(i)) {
+            std::uint64_t byNumber = std::uint64_t(1) << (entrySize * 8 - 1);
+            Put(section, table, call[0] == '#' ? byNumber | std::stoul(call.substr(1)) : AddText(section, call, 2),
+                entrySize);
+            table += entrySize;
+        }
+        table += entrySize;
+    }
+}
+
+// The section's contents: both descriptor tables, each ended by a zero
+// descriptor, the lookup tables, then the texts.
 Bytes SectionContents(const ImageSpec& spec)
 {
     std::size_t delayTable = (spec.imports.size() + 1) * 20;
-    std::size_t names = delayTable + (spec.delayLoaded.size() + 1) * 32;
-    Bytes section(names);
-    auto addName = [&](const std::string& name) {
-        std::uint32_t rva = SectionRva + std::uint32_t(section.size());
-        section.insert(section.end(), name.begin(), name.end());
-        section.push_back(0);
-        return rva;
-    };
+    std::size_t lookupTables = delayTable + (spec.delayLoaded.size() + 1) * 32;
+    std::size_t texts = lookupTables;
     for (std::size_t i = 0; i < spec.imports.size(); ++i)
-        Put(section, i * 20 + 12, addName(spec.imports[i]), 4);
+        texts += (spec.CallsOf(i).size() + 1) * spec.lookupEntrySize();
+    Bytes section(texts);
+    for (std::size_t i = 0; i < spec.imports.size(); ++i)
+        Put(section, i * 20 + 12, AddText(section, spec.imports[i]), 4);
     for (std::size_t i = 0; i < spec.delayLoaded.size(); ++i) {
-        std::uint64_t name = addName(spec.delayLoaded[i]);
+        std::uint64_t name = AddText(section, spec.delayLoaded[i]);
         Put(section, delayTable + i * 32, spec.delayAddressesAreRvas() ? 1 : 0, 4);
         Put(section, delayTable + i * 32 + 4, spec.delayAddressesAreRvas() ? name : name + ImageBase, 4);
     }
+    AddLookupTables(section, spec, lookupTables);
     return section;
 }
 
@@ -105,6 +134,18 @@ TEST(PeImports, ReadsTheImportTableInItsOrder)
 {
     EXPECT_EQ(ReadPeImports(MakeImage({SomeImports})).dlls, SomeImports);
     EXPECT_EQ(ReadPeImports(MakeImage({SomeImports, {}, Format::Pe32})).dlls, SomeImports);
+}
+
+// Calls imported by number have no name to give and are left out.
+TEST(PeImports, ReadsTheCallsOfEachImportByName)
+{
+    std::vector<Names> calls{{"GetTickCount64", "#17", "CreateFileW"}, {}, {"MessageBoxA"}};
+    std::vector<PeImportedCall> expected{
+        {"KERNEL32.dll", "GetTickCount64"}, {"KERNEL32.dll", "CreateFileW"}, {"zlib1.dll", "MessageBoxA"}};
+    for (Format format : {Format::Pe32Plus, Format::Pe32}) {
+        ImageSpec spec{SomeImports, {}, format, DelayAddresses::Rvas, calls};
+        EXPECT_EQ(ReadPeImports(MakeImage(spec)).calls, expected);
+    }
 }
 
 TEST(PeImports, ReadsTheDelayLoadTableWithRvasOrWithAddresses)
@@ -176,7 +217,8 @@ TEST(PeImports, TablesAndNamesOutsideTheirSectionAreRefused)
 // read outside the bytes (the sanitizers watch this test).
 TEST(PeImports, CutOrDamagedFilesAreRefusedOrReadWithinTheirBytes)
 {
-    Bytes image = MakeImage({SomeImports, {"uxtheme.dll"}});
+    Bytes image = MakeImage({SomeImports, {"uxtheme.dll"}, Format::Pe32Plus, DelayAddresses::Rvas,
+                             {{"CreateFileW", "#3"}, {"MessageBoxA"}}});
     for (std::size_t length = 0; length < image.size(); ++length) {
         Bytes cut(image.begin(), image.begin() + std::ptrdiff_t(length));
         EXPECT_THROW(ReadPeImports(cut), EBadPeImage) << "cut to " << length << " bytes";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/LaterWindowsCalls.h"
 #include "core/SystemDlls.h"
 
 TEST(SystemDlls, TheSystemsOwnDllsInAnyCase)
@@ -23,4 +24,16 @@ TEST(SystemDlls, ForeignDllsAreNamedAsGivenInTheirOrder)
     EXPECT_EQ(ForeignDlls({"KERNEL32.dll", "zlib1.dll", "USER32.dll", "libstdc++-6.dll"}),
               (std::vector<std::string>{"zlib1.dll", "libstdc++-6.dll"}));
     EXPECT_TRUE(ForeignDlls({"KERNEL32.dll", "msvcrt.dll"}).empty());
+}
+
+TEST(LaterWindowsCalls, NamedWithTheVersionThatAddedThem)
+{
+    EXPECT_EQ(WindowsVersionThatAdded("GetSystemTimePreciseAsFileTime"), "Windows 8");
+    EXPECT_EQ(WindowsVersionThatAdded("SetDefaultDllDirectories"), "Windows 8");
+    EXPECT_EQ(WindowsVersionThatAdded("DiscardVirtualMemory"), "Windows 8.1");
+    EXPECT_EQ(WindowsVersionThatAdded("GetDpiForWindow"), "Windows 10");
+    EXPECT_EQ(WindowsVersionThatAdded("GetTempPath2W"), "Windows 11");
+    // Calls of Windows 7 and before, and names that differ only in case.
+    for (const char* call : {"GetTickCount64", "SHGetPathFromIDListEx", "CreateFileW", "getdpiforwindow", ""})
+        EXPECT_EQ(WindowsVersionThatAdded(call), "") << call;
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/LaterWindowsCalls.h"
 #include "core/PeImports.h"
 #include "core/SystemDlls.h"
 
@@ -40,22 +41,24 @@ std::vector<std::uint8_t> ReadWholeFile(const std::wstring& path)
     return bytes;
 }
 
-testing::AssertionResult ImportsSystemDllsOnly(const std::wstring& path)
+testing::AssertionResult ImportsOnlyWhatWindows7Has(const std::wstring& path)
 {
     std::vector<std::uint8_t> program = ReadWholeFile(path);
     if (program.empty())
         return testing::AssertionFailure() << Narrow(path) << " cannot be read";
-    std::vector<std::string> foreign;
+    PeImports imports;
     try {
-        foreign = ForeignDlls(ReadPeImports(program).AllDlls());
+        imports = ReadPeImports(program);
     } catch (const EBadPeImage& error) {
         return testing::AssertionFailure() << Narrow(path) << ": " << error.Message();
     }
-    if (foreign.empty())
+    std::string lacking;
+    for (const std::string& dll : ForeignDlls(imports.AllDlls()))
+        lacking += " " + dll;
+    for (const PeImportedCall& call : imports.calls)
+        if (std::string_view version = WindowsVersionThatAdded(call.name); !version.empty())
+            lacking += " " + call.dll + "!" + call.name + " (" + std::string(version) + ")";
+    if (lacking.empty())
         return testing::AssertionSuccess();
-    testing::AssertionResult failure = testing::AssertionFailure();
-    failure << Narrow(path) << " imports DLLs a bare Windows lacks:";
-    for (const std::string& dll : foreign)
-        failure << " " << dll;
-    return failure;
+    return testing::AssertionFailure() << Narrow(path) << " imports what a bare Windows 7 lacks:" << lacking;
 }

@@ -15,7 +15,7 @@ std::wstring WindowsPathOfBuildFile(const std::string& unixPath);
 // The whole file; an empty result when it cannot be read.
 std::vector<std::uint8_t> ReadWholeFile(const std::wstring& path);
 
-// Success when the program at `path` imports system DLLs only; otherwise a
-// failure naming the program and each DLL a bare Windows lacks, or saying why
-// the program could not be read.
-testing::AssertionResult ImportsSystemDllsOnly(const std::wstring& path);
+// Success when the program at `path` imports system DLLs only and none of
+// the calls that Windows added after 7; otherwise a failure naming the
+// program and each such DLL and call, or saying why it could not be read.
+testing::AssertionResult ImportsOnlyWhatWindows7Has(const std::wstring& path);

@@ -5,9 +5,9 @@
 # every run, so that nothing installed reaches the other tests' prefix, with
 # the builtins a bare Windows lacks switched off): the installer installs,
 # starts, upgrades and uninstalls, as msiexec runs it; the program unpacked
-# from the zip starts; both import system DLLs only.
+# from the zip starts; both import only what Windows 7 has.
 # package_imports (under Wine): every program of the build imports system
-# DLLs only.
+# DLLs only, and no call that Windows added after 7.
 set(package_dir ${CMAKE_CURRENT_BINARY_DIR}/package)
 
 # An older version for the upgrade: the same program with another version in
@@ -52,12 +52,13 @@ add_test(NAME package_installer
           ${PVX_ZIP} ${package_dir}/unzipped $<TARGET_FILE:pvx_package_tests>)
 set_tests_properties(package_installer PROPERTIES TIMEOUT 600 RESOURCE_LOCK display)
 
-# A program linked against zlib's import library, which the import table test
-# must catch; built, never run, and left out of the list of built programs.
+# A program linked against zlib's import library and calling what Windows 8
+# added, which the import table test must catch; built, never run, and left
+# out of the list of built programs.
 find_library(PVX_ZLIB_IMPORT_LIBRARY NAMES libz.dll.a REQUIRED)
-add_executable(pvx_zlib_dll_probe ${CMAKE_CURRENT_LIST_DIR}/ZlibDllProbe.cpp)
-target_include_directories(pvx_zlib_dll_probe PRIVATE ${PVX_ZLIB_INCLUDE_DIR})
-target_link_libraries(pvx_zlib_dll_probe PRIVATE ${PVX_ZLIB_IMPORT_LIBRARY})
+add_executable(pvx_bare_windows_probe ${CMAKE_CURRENT_LIST_DIR}/BareWindowsProbe.cpp)
+target_include_directories(pvx_bare_windows_probe PRIVATE ${PVX_ZLIB_INCLUDE_DIR})
+target_link_libraries(pvx_bare_windows_probe PRIVATE ${PVX_ZLIB_IMPORT_LIBRARY})
 
 include(${CMAKE_SOURCE_DIR}/cmake/BuiltPrograms.cmake)
 set(built_programs ${package_dir}/built-programs.txt)
@@ -66,14 +67,14 @@ set(built_programs ${package_dir}/built-programs.txt)
 cmake_language(EVAL CODE "
   cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]] CALL pvx_write_built_programs
     [[${built_programs}]] [[${CMAKE_BINARY_DIR}/packaging/stage/parivex.exe]]
-    [[${package_dir}/older-stage/parivex.exe]] EXCEPT pvx_zlib_dll_probe)")
+    [[${package_dir}/older-stage/parivex.exe]] EXCEPT pvx_bare_windows_probe)")
 add_executable(pvx_import_tests
   ${CMAKE_CURRENT_LIST_DIR}/ImportTableTest.cpp ${CMAKE_CURRENT_LIST_DIR}/SystemImports.cpp)
 target_link_libraries(pvx_import_tests PRIVATE pvx_core GTest::gtest_main)
 target_compile_definitions(pvx_import_tests PRIVATE
   PVX_BUILT_PROGRAMS="${built_programs}" PVX_PROGRAM="$<TARGET_FILE:parivex>"
   PVX_STAGED_PROGRAM="${CMAKE_BINARY_DIR}/packaging/stage/parivex.exe"
-  PVX_ZLIB_DLL_PROBE="$<TARGET_FILE:pvx_zlib_dll_probe>")
-add_dependencies(pvx_import_tests pvx_zlib_dll_probe)
+  PVX_BARE_WINDOWS_PROBE="$<TARGET_FILE:pvx_bare_windows_probe>")
+add_dependencies(pvx_import_tests pvx_bare_windows_probe)
 pvx_strict(pvx_import_tests)
 add_test(NAME package_imports COMMAND pvx_import_tests)
