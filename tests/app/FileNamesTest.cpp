@@ -82,7 +82,7 @@ protected:
     TempDir dir;
 };
 
-TEST(ProgramManifest, DeclaresUtf8AndLongPaths)
+TEST(ProgramManifest, DeclaresUtf8LongPathsAndWindows7AndLater)
 {
     // The tests carry the program's resources, manifest included.
     EXPECT_EQ(GetACP(), UINT(CP_UTF8));
@@ -92,6 +92,9 @@ TEST(ProgramManifest, DeclaresUtf8AndLongPaths)
     const std::string manifest(bytes, SizeofResource(nullptr, found));
     EXPECT_NE(manifest.find(">UTF-8</activeCodePage>"), std::string::npos);
     EXPECT_NE(manifest.find(">true</longPathAware>"), std::string::npos);
+    for (const char* version : {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                                "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+        EXPECT_NE(manifest.find("<supportedOS Id=\"" + std::string(version) + "\"/>"), std::string::npos) << version;
 }
 
 TEST_F(FileNamesTest, EachScriptComparesIdenticalAndShowsItsNameInTheDetails)

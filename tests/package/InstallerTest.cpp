@@ -1,7 +1,9 @@
 // The installer as a user meets it: msiexec installs, starts, upgrades and
 // uninstalls the built packages, without a user interface (/qn), in a Wine
-// prefix made afresh for the run (run-in-fresh-prefix.sh). Paths of the build
-// reach the test as Unix paths, which Wine serves on drive Z:.
+// prefix made afresh for the run (run-in-fresh-prefix.sh), where the DLLs
+// that Wine carries and a bare Windows lacks are switched off; the portable
+// program starts there too. Paths of the build reach the test as Unix paths,
+// which Wine serves on drive Z:.
 
 #include <windows.h>
 
@@ -12,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include "SystemImports.h"
+
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -380,6 +385,7 @@ TEST_F(Installer, InstallsStartsAndUninstallsCleanly)
     EXPECT_EQ(product, PackageProductCode(package));
 
     ASSERT_TRUE(Exists(layout.program)) << Narrow(layout.program);
+    EXPECT_TRUE(ImportsOnlyWhatWindows7Has(layout.program));
     EXPECT_EQ(ReadBytes(layout.program), unzippedProgram) << "the installed program is not the zip's";
     EXPECT_FALSE(unzippedProgram.empty());
     EXPECT_EQ(ReadBytes(layout.licence).substr(0, 11), "MIT License");
@@ -443,6 +449,41 @@ TEST_F(Installer, AnotherBuildOfTheSameVersionReplacesTheInstalledOne)
     std::wstring icon = ProductInfo(PackageProductCode(rebuilt), ProductIcon);
     ASSERT_EQ(Msiexec(L"/x", rebuilt), 0u);
     ExpectNothingLeft(icon);
+}
+
+// The portable program starts where it was unpacked, with nothing installed.
+TEST(PortableProgram, StartsWhereItWasUnpacked)
+{
+    std::wstring program = BuildPath(PVX_UNZIPPED_PROGRAM);
+    EXPECT_TRUE(ImportsOnlyWhatWindows7Has(program));
+    Shortcut unpacked{true, program, program.substr(0, program.rfind(L'\\')), {}};
+    EXPECT_EQ(StartAndClose(unpacked), L"Parivex 1.1");
+}
+
+// The names of wine-only-dlls.txt, which run-in-fresh-prefix.sh switches off.
+std::vector<std::string> WineOnlyDlls()
+{
+    std::istringstream list(ReadBytes(BuildPath(PVX_WINE_ONLY_DLLS)));
+    std::vector<std::string> names;
+    for (std::string line; std::getline(list, line);) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        for (std::string name; words >> name;)
+            names.push_back(name + ".dll");
+    }
+    return names;
+}
+
+// The programs above start in a prefix that lacks what a bare Windows lacks.
+TEST(BarePrefix, LacksTheDllsWindowsLacks)
+{
+    std::vector<std::string> dlls = WineOnlyDlls();
+    ASSERT_GT(dlls.size(), 100u);
+    for (const std::string& dll : dlls) {
+        HMODULE module = LoadLibraryA(dll.c_str());
+        EXPECT_EQ(module, nullptr) << dll << " is there";
+        if (module)
+            FreeLibrary(module);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+# pvx_write_built_programs(OUTPUT [EXTRA_FILE...] EXCEPT TARGET...): writes
+# OUTPUT at generation time, the path of every executable the default build
+# makes (one a line), the EXTRA_FILEs after them, but none of the TARGETs.
+# Call it deferred to the end of the top directory, once every target exists.
+function(pvx_write_built_programs output)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "EXCEPT")
+  pvx_collect_executables(${CMAKE_SOURCE_DIR} programs)
+  list(REMOVE_ITEM programs ${arg_EXCEPT})
+  set(lines "")
+  foreach(program IN LISTS programs)
+    string(APPEND lines "$<TARGET_FILE:${program}>\n")
+  endforeach()
+  foreach(file IN LISTS arg_UNPARSED_ARGUMENTS)
+    string(APPEND lines "${file}\n")
+  endforeach()
+  file(GENERATE OUTPUT ${output} CONTENT "${lines}")
+endfunction()
+
+# The executable targets of DIR and the directories below it that the
+# default build makes.
+function(pvx_collect_executables dir result)
+  set(found "")
+  get_property(excluded DIRECTORY ${dir} PROPERTY EXCLUDE_FROM_ALL)
+  if(NOT excluded)
+    get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+      get_target_property(type ${target} TYPE)
+      get_target_property(target_excluded ${target} EXCLUDE_FROM_ALL)
+      if(type STREQUAL "EXECUTABLE" AND NOT target_excluded)
+        list(APPEND found ${target})
+      endif()
+    endforeach()
+    get_property(subdirectories DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+    foreach(subdirectory IN LISTS subdirectories)
+      pvx_collect_executables(${subdirectory} below)
+      list(APPEND found ${below})
+    endforeach()
+  endif()
+  set(${result} ${found} PARENT_SCOPE)
+endfunction()
