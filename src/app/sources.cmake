@@ -1,9 +1,12 @@
-# Portable: the checksum and the byte comparison.
+# Portable: the checksum, the byte comparison and the pacing and text of the
+# Compare command's progress.
 target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ByteCompare.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Crc32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Crc32Pclmul.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Crc32Vpclmul.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgressPacing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProgressText.cpp
 )
 # Windows: start-up, the main window, the About box, file reading.
 if(WIN32)

@@ -1,5 +1,6 @@
 target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ByteCompareTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CompareProgressTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Crc32Test.cpp
 )
 if(WIN32)
