@@ -23,6 +23,8 @@ extern std::string CurrentPath2;
 // The prompt the status line shows at start and after Clear Fields.
 inline constexpr const char* StartPrompt = "Select files to compare and click compare to check";
 
+class TCompareRun;
+
 class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* owner);
@@ -81,6 +83,11 @@ private:
     FileSlot Slot(int number);
     void DeleteSlotFile(FileSlot slot);
     void MoveSlotFile(FileSlot slot);
+    bool CompareFiles(TCompareRun& run);
+
+    // The Compare command's reading while it runs; the window answers
+    // meanwhile, and nothing else may start.
+    TCompareRun* compareRun_ = nullptr;
 };
 
 extern TForm1* Form1;

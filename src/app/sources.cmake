@@ -12,13 +12,16 @@ target_sources(pvx_core PRIVATE
 if(WIN32)
   target_sources(pvx_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/About.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BusyPump.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComparedFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CompareRun.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Crc32File.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileCompare.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StoredFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMainData.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartUp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TaskbarProgress.cpp
   )
 endif()
 if(WIN32)
