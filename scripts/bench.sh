@@ -11,6 +11,8 @@
 #     two 5 GiB sparse files differing in the last byte (target: at most 0.5x cmp)
 #     two identical 5 GiB sparse files                  (target: at most 0.5x cmp)
 #   Peak working set on the 5 GiB pairs: target under 256 MiB.
+#   On the 1 GiB pair, what the window's answering and progress cost the two
+#   passes (called straight, with and without them): target under 1 %.
 # The 1 GiB pair lives in build/bench-data (made once, reused); the 5 GiB
 # sparse files are made there for the run and deleted after it.
 set -euo pipefail
@@ -89,16 +91,17 @@ cmp_seconds() {
 
 summary=()
 wrong=0
-# compare_pair NAME FILE1 FILE2 ROUNDS TARGET VERDICT: the window's best time
-# against cmp's (best of three runs before and three after it), and the ratio.
+# compare_pair NAME FILE1 FILE2 ROUNDS TARGET VERDICT [--progress-cost]: the
+# window's best time against cmp's (best of three runs before and three after
+# it), and the ratio; with --progress-cost also what progress costs.
 compare_pair() {
-  local name=$1 first=$2 second=$3 rounds=$4 target=$5 expected=$6
+  local name=$1 first=$2 second=$3 rounds=$4 target=$5 expected=$6 cost=${7:-}
   echo "== $name: Compare through the window (best of $rounds) against cmp (best of 3 before and after)"
   cat "$first" "$second" >/dev/null  # warm the page cache
   local before after results
   before=$(cmp_seconds "$first" "$second")
   results=$(wine_run "$root/build/win/bench/pvx_compare_window_bench.exe" \
-    "$(windows_path "$first")" "$(windows_path "$second")" "$rounds")
+    "$(windows_path "$first")" "$(windows_path "$second")" "$rounds" $cost)
   after=$(cmp_seconds "$first" "$second")
   echo "$results"
   local seconds peak verdict
@@ -116,9 +119,17 @@ compare_pair() {
       printf "%s: %s; Compare %.3f s, cmp %.3f s, ratio %.2f (target <= %s): %s; peak working set %.1f MiB",
              n, v, p, c, r, t, (r <= t ? "ok" : "MISSED"), w / 1048576
     }')")
+  if [ -n "$cost" ]; then
+    summary+=("$(awk -v b="$(value "$results" passes_bare_seconds)" \
+      -v q="$(value "$results" passes_with_progress_seconds)" 'BEGIN {
+      c = (q - b) / b * 100
+      printf "  progress on the passes: %.3f s without, %.3f s with, cost %.1f %% (target < 1 %%): %s",
+             b, q, c, (c < 1 ? "ok" : "MISSED")
+    }')")
+  fi
 }
 
-compare_pair "identical 1 GiB pair" "$a" "$b" 5 0.6 Identical
+compare_pair "identical 1 GiB pair" "$a" "$b" 5 0.6 Identical --progress-cost
 compare_pair "5 GiB pair differing in the last byte" "$s1" "$s3" 3 0.5 "Not Identical"
 compare_pair "identical 5 GiB pair" "$s1" "$s2" 3 0.5 Identical
 

@@ -30,6 +30,10 @@ std::uint32_t Crc32Update(std::uint32_t running, const void* block, std::uint16_
 // The same over a span of any length, for callers that fold large spans.
 std::uint32_t Crc32Block(std::uint32_t running, const void* data, std::size_t length);
 
+class ReadProgress;
+
 // The checksum of a whole file's bytes. Throws EInOutError with the system
-// error number when the file cannot be opened, read or closed. Windows only.
-std::uint32_t FileCrc32(const std::string& path);
+// error number when the file cannot be opened, read or closed. A `progress` is
+// told of the file's size and of every read; what it throws ends the checksum.
+// Windows only.
+std::uint32_t FileCrc32(const std::string& path, ReadProgress* progress = nullptr);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/Crc32.h"
+#include "app/ReadProgress.h"
 #include "app/StoredFile.h"
 #include "core/Exceptions.h"
 #include "toolkit/Handles.h"
@@ -47,15 +48,25 @@ bool AtEnd(HANDLE file, std::uint64_t position, std::uint64_t& knownSize)
     return position >= knownSize;
 }
 
+void AnnounceSize(HANDLE file, ReadProgress& progress)
+{
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size))
+        ThrowLastError();
+    progress.ReadStarting(static_cast<std::uint64_t>(size.QuadPart));
+}
+
 }  // namespace
 
-std::uint32_t FileCrc32(const std::string& path)
+std::uint32_t FileCrc32(const std::string& path, ReadProgress* progress)
 {
     // Other programs may go on reading and writing the file meanwhile.
     UniqueFile file = OpenExistingFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
     if (!file)
         ThrowLastError();
     RequireStoredFile(file.Get(), path);
+    if (progress)
+        AnnounceSize(file.Get(), *progress);
 
     std::uint32_t running = 0xFFFFFFFF;
     std::uint64_t position = 0;
@@ -65,6 +76,8 @@ std::uint32_t FileCrc32(const std::string& path)
         count = ReadIntoCrcBuffer(file.Get());
         running = FoldCrcBuffer(running, count);
         position += count;
+        if (progress)
+            progress->BytesRead(count);
     } while (count > 0 && !AtEnd(file.Get(), position, knownSize));
 
     if (!CloseHandle(file.Release()))

@@ -5,6 +5,7 @@
 #include <string>
 
 class ComparedFile;
+class ReadProgress;
 
 // Both files are read in blocks of this size into two buffers that live for
 // one comparison. Measured under Wine 8 on two identical 1 GiB files in the
@@ -20,7 +21,10 @@ inline constexpr std::size_t CompareBlockSize = std::size_t(1) << 20;
 // reading stops at the first block that differs. Throws EFOpenError when a
 // file cannot be opened, EReadError when a file cannot be read whole or its
 // size changes meanwhile, std::bad_alloc when there is no room for the buffers.
-bool FilesHaveEqualContents(const std::string& path1, const std::string& path2);
+// A `progress` is told of the reading (both files, once their sizes agree) and
+// of every block read; what it throws ends the comparison.
+bool FilesHaveEqualContents(const std::string& path1, const std::string& path2,
+                            ReadProgress* progress = nullptr);
 
 // The comparison step of FilesHaveEqualContents on two files already open.
-bool ContentsEqual(ComparedFile& first, ComparedFile& second);
+bool ContentsEqual(ComparedFile& first, ComparedFile& second, ReadProgress* progress = nullptr);

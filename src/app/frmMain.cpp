@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/About.h"
+#include "app/CompareRun.h"
 #include "app/Crc32.h"
 #include "app/FileCompare.h"
 #include "fileservices/ShellServices.h"
@@ -61,6 +62,8 @@ void TForm1::FormCreate(TComponent*)
 
 void TForm1::PvxButton1Click(TComponent*)
 {
+    if (compareRun_)
+        return;
     std::string path1 = FileName1->Text();
     if (path1.empty() || !FileExists(path1)) {
         Label1->SetCaption(File1Missing);
@@ -75,20 +78,47 @@ void TForm1::PvxButton1Click(TComponent*)
     }
     CurrentPath2 = path2;
 
-    bool identical = Are2FilesEqual(CurrentPath1, CurrentPath2) && Ident();
-    Label1->SetCaption(identical ? FilesIdentical : FilesDifferent);
-    FileDetails();
+    bool compared = false;
+    bool closeAsked = false;
+    {
+        TCompareRun run(Handle(), Label1);
+        compared = CompareFiles(run);
+        closeAsked = run.CloseAsked();
+    }
+    if (compared)
+        FileDetails();
+    if (closeAsked)
+        Close();
+}
+
+// Steps 7 and 8 of the command with the window answering meanwhile; false
+// when the user stopped them, leaving the status line and panes as they were.
+bool TForm1::CompareFiles(TCompareRun& run)
+{
+    compareRun_ = &run;
+    struct Ended {
+        TCompareRun*& run;
+        ~Ended() { run = nullptr; }
+    } ended{compareRun_};
+    try {
+        bool identical = Are2FilesEqual(CurrentPath1, CurrentPath2) && Ident();
+        run.Finished();
+        Label1->SetCaption(identical ? FilesIdentical : FilesDifferent);
+        return true;
+    } catch (const TCompareRun::Stopped&) {
+        return false;
+    }
 }
 
 bool TForm1::Are2FilesEqual(const std::string& path1, const std::string& path2)
 {
-    return FilesHaveEqualContents(path1, path2);
+    return FilesHaveEqualContents(path1, path2, compareRun_);
 }
 
 bool TForm1::Ident()
 {
-    std::uint32_t crc1 = FileCrc32(CurrentPath1);
-    std::uint32_t crc2 = FileCrc32(CurrentPath2);
+    std::uint32_t crc1 = FileCrc32(CurrentPath1, compareRun_);
+    std::uint32_t crc2 = FileCrc32(CurrentPath2, compareRun_);
     return crc1 == crc2;
 }
 
@@ -131,6 +161,8 @@ TForm1::FileSlot TForm1::Slot(int number)
 
 void TForm1::DeleteSlotFile(FileSlot slot)
 {
+    if (compareRun_)
+        return;
     std::string text = slot.edit->Text();
     slot.currentPath = text;
     if (text.empty() || !FileExists(slot.currentPath))
@@ -141,6 +173,8 @@ void TForm1::DeleteSlotFile(FileSlot slot)
 
 void TForm1::MoveSlotFile(FileSlot slot)
 {
+    if (compareRun_)
+        return;
     std::string text = slot.edit->Text();
     slot.currentPath = text;
     if (text.empty() || !FileExists(slot.currentPath))
@@ -176,9 +210,10 @@ void TForm1::WMDropFiles(TMessage& m)
 {
     TForm::WndProc(m);
     DropHandle drop(reinterpret_cast<HDROP>(m.WParam));
-    // While the window is inert (the About box, a shell operation) a drop
-    // that still arrives must not change the paths the command works on.
-    if (!IsWindowEnabled(Handle())) {
+    // While the window is inert (the About box, a shell operation, Compare
+    // reading) a drop that still arrives must not change the paths the
+    // command works on.
+    if (!IsWindowEnabled(Handle()) || compareRun_) {
         m.Result = 0;
         return;
     }
@@ -211,6 +246,15 @@ void TForm1::CompareStartFiles()
 void TForm1::WndProc(TMessage& m)
 {
     switch (m.Msg) {
+    case WM_CLOSE:
+        // A close while Compare reads (the close button, the taskbar) stops it;
+        // the window closes once the command has ended.
+        if (compareRun_) {
+            compareRun_->AskToClose();
+            m.Result = 0;
+            return;
+        }
+        break;
     case WM_DROPFILES:
         WMDropFiles(m);
         return;
@@ -240,7 +284,7 @@ void TForm1::PvxButton2Click(TComponent*)
 
 void TForm1::PvxButton3Click(TComponent*)
 {
-    if (AboutBox)
+    if (AboutBox && !compareRun_)
         AboutBox->ShowModal();
 }
 

@@ -28,6 +28,8 @@ constexpr UINT PM_COMPARESTARTFILES = WM_APP;
 // The prompt the status line shows at start and after Clear Fields.
 inline constexpr const char* StartPrompt = "Select files to compare and click compare to check";
 
+class TCompareRun;
+
 class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* owner);
@@ -92,8 +94,12 @@ private:
     void DeleteSlotFile(FileSlot slot);
     void MoveSlotFile(FileSlot slot);
     void CompareStartFiles();
+    bool CompareFiles(TCompareRun& run);
 
     bool compareWhenShown_ = false;
+    // The Compare command's reading while it runs; the window answers
+    // meanwhile, and nothing else may start.
+    TCompareRun* compareRun_ = nullptr;
 };
 
 extern TForm1* Form1;

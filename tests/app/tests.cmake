@@ -1,5 +1,6 @@
 target_sources(pvx_core_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ByteCompareTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CompareProgressTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Crc32Test.cpp
 )
 if(WIN32)
@@ -9,6 +10,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/DropFilesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileCommandsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileNamesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LongCompareTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InternalSkinTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Crc32FileTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileCompareTest.cpp

@@ -456,7 +456,7 @@ TEST(PortableProgram, StartsWhereItWasUnpacked)
 {
     std::wstring program = BuildPath(PVX_UNZIPPED_PROGRAM);
     EXPECT_TRUE(ImportsOnlyWhatWindows7Has(program));
-    Shortcut unpacked{true, program, program.substr(0, program.rfind(L'\\')), {}};
+    Shortcut unpacked{true, program, program.substr(0, program.rfind(L'\\')), {}, {}};
     EXPECT_EQ(StartAndClose(unpacked), L"Parivex 1.1");
 }
 

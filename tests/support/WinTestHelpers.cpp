@@ -375,14 +375,24 @@ void CALLBACK WhenVisible::Tick(HWND, UINT, UINT_PTR id, DWORD)
     watch->action_();
 }
 
-TempDir::TempDir()
+namespace {
+std::string TempPath()
 {
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
+    return base;
+}
+}  // namespace
+
+TempDir::TempDir() : TempDir(TempPath()) {}
+
+TempDir::TempDir(const std::string& base)
+{
     static int counter = 0;
     for (;;) {
-        path_ = std::string(base) + TempDirPrefix() + std::to_string(++counter);
-        if (CreateDirectoryA(path_.c_str(), nullptr))
+        path_ = base + TempDirPrefix() + std::to_string(++counter);
+        // Only a name already taken is worth another try.
+        if (CreateDirectoryA(path_.c_str(), nullptr) || GetLastError() != ERROR_ALREADY_EXISTS)
             break;
     }
 }

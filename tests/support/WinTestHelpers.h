@@ -102,6 +102,8 @@ private:
 class TempDir {
 public:
     TempDir();
+    // The same under another folder (a path ending in a backslash).
+    explicit TempDir(const std::string& base);
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     ~TempDir();
