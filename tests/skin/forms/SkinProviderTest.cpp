@@ -102,8 +102,7 @@ protected:
     // Records the system commands the main window gets, swallowing SC_CLOSE.
     void SpyOnSystemCommands()
     {
-        saved = form->WindowProc;
-        form->WindowProc = [this](TMessage& m) {
+        spy = form->MessageChain().Push(TLinkRole::tlForeign, this, [this](TMessage& m) {
             if (m.Msg == WM_SYSCOMMAND) {
                 commands.push_back(UINT(m.WParam & 0xFFF0));
                 if ((m.WParam & 0xFFF0) == SC_CLOSE) {
@@ -111,13 +110,12 @@ protected:
                     return;
                 }
             }
-            saved(m);
-        };
+            spy.CallBelow(m);
+        });
     }
     void TearDown() override
     {
-        if (saved)
-            form->WindowProc = saved;
+        spy.Remove();
         ParkPointer();
         MainWindowTest::TearDown();
     }
@@ -125,7 +123,7 @@ protected:
 
     HWND window = nullptr;
     TsSkinProvider* provider = nullptr;
-    TWndMethod saved;
+    TChainLink spy;
     std::vector<UINT> commands;
 };
 
