@@ -12,6 +12,7 @@
 #include "skin/paint/MaskFrames.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -493,9 +494,8 @@ void TsSkinProvider::HandleMessage(TMessage& m)
             UpdateRegion();
             AnimateFormShow(form_, time);
         } else if (!animating_) {
-            HDC windowDc = GetWindowDC(form_->Handle());
-            OutputFrame(windowDc);
-            ReleaseDC(form_->Handle(), windowDc);
+            WholeWindowDc windowDc(form_->Handle());
+            OutputFrame(windowDc.Get());
         }
         m.Result = 0;
         return;

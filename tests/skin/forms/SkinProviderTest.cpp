@@ -300,3 +300,24 @@ TEST_F(SkinnedFormTest, TheAboutBoxIsSkinnedFromItsFirstShowingWithACloseButtonO
     EXPECT_EQ(RunTimeProviderCount(), 1);
 }
 
+
+TEST_F(SkinnedFormTest, ActivationsAndCaptionChangesLeaveNoObjectBehind)
+{
+    auto userObjects = [] { return int(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)); };
+    auto round = [&](int i) {
+        SendMessageW(window, WM_NCACTIVATE, i % 2, 0);
+        form->SetCaption("Parivex " + std::to_string(i));
+        UpdateWindow(window);
+    };
+    round(0);
+    round(1);
+    PumpMessages();
+    int gdi = CountGdiObjects(), user = userObjects();
+    for (int i = 0; i < 200; ++i)
+        round(i);
+    SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
+    form->SetCaption("Parivex 1.1");
+    PumpMessages();
+    EXPECT_LE(CountGdiObjects(), gdi + 1);
+    EXPECT_LE(userObjects(), user + 1);
+}
