@@ -40,6 +40,8 @@ protected:
         steps.insert(steps.begin(), [this] { return (box = FindVisibleDialog(Caption)) != nullptr; });
         ModalSteps run(std::move(steps));
         Compare(locked, locked);
+        // A step after the box closed runs at a later tick of the steps' timer.
+        PumpUntil([&] { return run.Finished(); }, 2000);
         EXPECT_TRUE(run.Finished()) << "stopped before step " << run.StepsDone();
     }
 
