@@ -89,17 +89,17 @@ void MoveMouse(Point screen, DWORD buttons)
 std::vector<double> ThumbDragSteps(TMemo* pane, TacScrollWnd& adapter, TApplication& application)
 {
     std::vector<double> steps;
-    TWndMethod saved = pane->WindowProc;
-    pane->WindowProc = [&](TMessage& m) {
+    TChainLink timer;
+    timer = pane->MessageChain().Push(TLinkRole::tlForeign, &steps, [&](TMessage& m) {
         if (m.Msg != WM_MOUSEMOVE || !adapter.Dragging) {
-            saved(m);
+            timer.CallBelow(m);
             return;
         }
         steps.push_back(Microseconds([&] {
-            saved(m);
+            timer.CallBelow(m);
             UpdateWindow(pane->Handle());
         }));
-    };
+    });
     Rect bar = adapter.BarRect(kBarVertical);
     adapter.VerticalBar().ReadInfo(pane->Handle());
     TsThumb thumb = adapter.ThumbMetrics(kBarVertical, bar);
@@ -118,7 +118,6 @@ std::vector<double> ThumbDragSteps(TMemo* pane, TacScrollWnd& adapter, TApplicat
     }
     MoveMouse({x, bar.bottom - TacScrollWnd::DefaultArrow()}, MOUSEEVENTF_LEFTUP);
     application.ProcessMessages();
-    pane->WindowProc = saved;
     return steps;
 }
 

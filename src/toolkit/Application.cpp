@@ -159,6 +159,15 @@ void TApplication::HandleException(std::exception_ptr error)
 
 void TApplication::ShowException(const std::string& message)
 {
+    // A paint that keeps failing under the box would open a box in a box
+    // without end.
+    if (showingError_)
+        return;
+    struct Showing {
+        bool& flag;
+        explicit Showing(bool& f) : flag(f) { flag = true; }
+        ~Showing() { flag = false; }
+    } showing(showingError_);
     CancelHint();
     MessageBoxA(GetActiveWindow(), ErrorBoxText(message).c_str(), title_.c_str(),
                 MB_OK | MB_ICONERROR);

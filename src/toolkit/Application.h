@@ -55,7 +55,8 @@ public:
 
     void HandleException(std::exception_ptr error);
     // The error box: message (with a full stop added when it ends in a character
-    // after "."), the title as caption, the error icon and one OK button.
+    // after "."), the title as caption, the error icon and one OK button. One
+    // at a time: an error raised while it is up ends its command unshown.
     void ShowException(const std::string& message);
 
     // Pointer tracking, fed by the windowed controls.
@@ -80,6 +81,7 @@ private:
     std::string title_;
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    bool showingError_ = false;  // the error box is up
     bool showHint_ = true;
     TControl* mouseControl_ = nullptr;
     TControl* hintControl_ = nullptr;

@@ -3,6 +3,18 @@
 #include "toolkit/Bitmap.h"
 #include "toolkit/SysUtils.h"
 
+TCanvas::TCanvas()
+{
+    // A font changed while selected: the DC takes its first font back before
+    // the old handle is freed.
+    font_.BeforeHandleChange = [this] {
+        if (dc_ && originalFont_) {
+            SelectObject(dc_, originalFont_);
+            originalFont_ = nullptr;
+        }
+    };
+}
+
 void TCanvas::SetHandle(HDC dc)
 {
     if (dc == dc_)

@@ -17,8 +17,8 @@ class TBitmap;
 
 class TCanvas {
 public:
-    TCanvas() = default;
-    explicit TCanvas(HDC dc) { SetHandle(dc); }
+    TCanvas();
+    explicit TCanvas(HDC dc) : TCanvas() { SetHandle(dc); }
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
     ~TCanvas() { SetHandle(nullptr); }

@@ -6,15 +6,16 @@
 #include "toolkit/Form.h"
 #include "toolkit/WinControl.h"
 
-TControl::TControl(TComponent* owner) : TComponent(owner)
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), chain_(std::make_shared<TMessageChain>([this](TMessage& m) { WndProc(m); }))
 {
-    WindowProc = [this](TMessage& m) { WndProc(m); };
     font_.OnChange = [this] { FontChanged(); };
 }
 
 TControl::~TControl()
 {
     Destroying();
+    chain_->End(true);
     if (Application)
         Application->ControlDestroyed(this);
     if (parent_)

@@ -1,25 +1,24 @@
 #pragma once
 // TControl: anything with a place on a parent window. Every message a control
-// receives goes through its replaceable WindowProc; by default that is the
-// control's own WndProc, which handles what it knows and passes the rest to
-// DefaultHandler. Skin providers save WindowProc, install their own, pass on
-// what they do not take, and put the saved one back when they detach.
+// receives goes through WindowProc, which runs the control's message chain:
+// the links put into it (skin providers, adapters), then the control's own
+// WndProc, which handles what it knows and passes the rest to DefaultHandler.
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "gfx/Geometry.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Component.h"
 #include "toolkit/GraphicsObjects.h"
+#include "toolkit/MessageChain.h"
 #include "toolkit/Messages.h"
 
 class TWinControl;
 class TCustomForm;
-
-using TWndMethod = std::function<void(TMessage&)>;
 
 enum TControlStyleFlag : unsigned {
     csAcceptsControls = 1,
@@ -111,7 +110,9 @@ public:
     unsigned ControlStyle = 0;
     unsigned ControlState = 0;
 
-    TWndMethod WindowProc;
+    // The message from the top of the control's chain.
+    void WindowProc(TMessage& m) { chain_->Dispatch(m); }
+    TMessageChain& MessageChain() const { return *chain_; }
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
     virtual void Invalidate();
@@ -135,7 +136,7 @@ public:
 
     virtual void Click();
 
-    // The control's own message handling; the default WindowProc.
+    // The control's own message handling, at the bottom of its chain.
     virtual void WndProc(TMessage& message);
     virtual void DefaultHandler(TMessage& message);
 
@@ -159,6 +160,7 @@ private:
     void HandleMouse(TMessage& message);
     void FontChanged();
 
+    std::shared_ptr<TMessageChain> chain_;
     TWinControl* parent_ = nullptr;
     Rect bounds_;
     TColor color_ = clWindow;

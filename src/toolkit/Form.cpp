@@ -16,6 +16,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner)
 TCustomForm::~TCustomForm()
 {
     Destroying();
+    MessageChain().End(true);
     if (Application)
         Application->FormDestroyed(this);
 }

@@ -66,6 +66,8 @@ bool TFont::SameAs(const TFont& other) const
 
 void TFont::Changed()
 {
+    if (handle_ && BeforeHandleChange)
+        BeforeHandleChange();
     handle_.Reset();
     if (OnChange)
         OnChange();

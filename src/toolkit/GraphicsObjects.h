@@ -40,6 +40,9 @@ public:
     bool SameAs(const TFont& other) const;
 
     std::function<void()> OnChange;
+    // Told before the font's handle is freed for a new one, so that a DC
+    // holding it can let go first (a selected font is not freed).
+    std::function<void()> BeforeHandleChange;
 
 private:
     void Changed();

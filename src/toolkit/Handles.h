@@ -83,6 +83,61 @@ private:
     HDC dc_;
 };
 
+// The DC of a whole window (frame included), obtained with GetWindowDC.
+class WholeWindowDc {
+public:
+    explicit WholeWindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+    WholeWindowDc(const WholeWindowDc&) = delete;
+    WholeWindowDc& operator=(const WholeWindowDc&) = delete;
+    ~WholeWindowDc() { if (dc_) ReleaseDC(window_, dc_); }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// A window's redrawing turned off for a scope and on again, also when an
+// error passes.
+class RedrawOffGuard {
+public:
+    explicit RedrawOffGuard(HWND window) : window_(window) { SendMessageW(window_, WM_SETREDRAW, FALSE, 0); }
+    RedrawOffGuard(const RedrawOffGuard&) = delete;
+    RedrawOffGuard& operator=(const RedrawOffGuard&) = delete;
+    ~RedrawOffGuard() { SendMessageW(window_, WM_SETREDRAW, TRUE, 0); }
+
+private:
+    HWND window_;
+};
+
+// Style bits taken off a window for a scope and put back.
+class StrippedStyleGuard {
+public:
+    StrippedStyleGuard(HWND window, LONG bits) : window_(window), style_(GetWindowLongW(window, GWL_STYLE))
+    {
+        SetWindowLongW(window_, GWL_STYLE, style_ & ~bits);
+    }
+    StrippedStyleGuard(const StrippedStyleGuard&) = delete;
+    StrippedStyleGuard& operator=(const StrippedStyleGuard&) = delete;
+    ~StrippedStyleGuard() { SetWindowLongW(window_, GWL_STYLE, style_); }
+
+private:
+    HWND window_;
+    LONG style_;
+};
+
+// A flag set for a scope and cleared again.
+class FlagGuard {
+public:
+    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+    ~FlagGuard() { flag_ = false; }
+
+private:
+    bool& flag_;
+};
+
 // Selects an object into a DC for a scope and puts the previous one back.
 class SelectGuard {
 public:

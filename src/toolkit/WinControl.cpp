@@ -69,6 +69,9 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl()
 {
     Destroying();
+    // The links in the control's chain (adapters, the form's skin) let go
+    // while the control and its window are whole.
+    MessageChain().End(true);
     DestroyComponents();
     while (!controls_.empty())
         controls_.back()->SetParent(nullptr);
@@ -178,6 +181,7 @@ void TWinControl::DestroyWnd()
     if (!handle_)
         return;
     text_ = Text();
+    MessageChain().End(false);
     HWND window = handle_;
     Detach();
     DestroyWindow(window);

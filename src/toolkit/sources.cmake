@@ -16,6 +16,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/Icon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Image.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Labels.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MessageChain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Panel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Resources.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SysUtils.cpp

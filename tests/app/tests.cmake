@@ -24,3 +24,14 @@ if(WIN32)
   target_compile_definitions(pvx_win_tests_app PRIVATE PVX_PROGRAM="$<TARGET_FILE:parivex>")
   add_dependencies(pvx_win_tests_app parivex)
 endif()
+if(WIN32)
+  # The program under hostile skins derived from the internal one.
+  pvx_win_test_group(skin_torture ui
+    ${CMAKE_CURRENT_LIST_DIR}/SkinTortureTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin/engine/SkinTorture.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin/engine/SkinTestFiles.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin/model/SkinTestPackages.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/skin/dialogs/DialogTestSupport.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/controls/PvxControlTestSupport.cpp
+  )
+endif()

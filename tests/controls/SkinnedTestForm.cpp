@@ -1,5 +1,6 @@
 #include "controls/SkinnedTestForm.h"
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -31,7 +32,7 @@ void TSkinnedTestForm::ReadFormData()
     SetActiveControl(edit);
 }
 
-std::vector<uint8_t> SkinPackageWith(const char* section, const char* key, const char* value)
+std::vector<uint8_t> SkinPackageEdited(const std::function<void(std::string& options)>& edit)
 {
     std::vector<uint8_t> embedded = EmbeddedSkinPackage();
     TacSpanStream source(embedded);
@@ -39,21 +40,41 @@ std::vector<uint8_t> SkinPackageWith(const char* section, const char* key, const
     reader.ReadPackage(source);
     const std::vector<uint8_t>& text = reader.OptionsData()->Bytes();
     std::string options(text.begin(), text.end());
-    std::size_t at = options.find(std::string("[") + section + "]");
-    if (at == std::string::npos)
-        throw std::runtime_error(std::string("no section ") + section);
-    std::size_t next = options.find("\r\n[", at + 1);
-    std::string line = std::string(key) + "=";
-    std::size_t keyAt = options.find("\r\n" + line, at);
-    std::string replacement = line + value;
-    if (keyAt != std::string::npos && keyAt < next) {
-        std::size_t end = options.find("\r\n", keyAt + 2);
-        options.replace(keyAt + 2, end - keyAt - 2, replacement);
-    } else {
-        options.insert(options.find("\r\n", at) + 2, replacement + "\r\n");
-    }
+    edit(options);
     std::vector<TestMember> members{{"Options.dat", Bytes(options)}};
     for (const TacImageItem& item : reader.Members())
         members.push_back({item.FileName, item.Data.Bytes()});
     return BuildPackage(members);
+}
+
+std::vector<uint8_t> SkinPackageWith(const char* section, const char* key, const char* value)
+{
+    return SkinPackageEdited([&](std::string& options) {
+        std::size_t at = options.find(std::string("[") + section + "]");
+        if (at == std::string::npos)
+            throw std::runtime_error(std::string("no section ") + section);
+        std::size_t next = options.find("\r\n[", at + 1);
+        std::string line = std::string(key) + "=";
+        std::size_t keyAt = options.find("\r\n" + line, at);
+        std::string replacement = line + value;
+        if (keyAt != std::string::npos && keyAt < next) {
+            std::size_t end = options.find("\r\n", keyAt + 2);
+            options.replace(keyAt + 2, end - keyAt - 2, replacement);
+        } else {
+            options.insert(options.find("\r\n", at) + 2, replacement + "\r\n");
+        }
+    });
+}
+
+std::vector<uint8_t> SkinPackageWithout(const std::vector<std::string>& sections)
+{
+    return SkinPackageEdited([&](std::string& options) {
+        for (const std::string& section : sections) {
+            std::size_t at = options.find("[" + section + "]");
+            if (at == std::string::npos)
+                throw std::runtime_error("no section " + section);
+            std::size_t next = options.find("\r\n[", at + 1);
+            options.erase(at, next == std::string::npos ? std::string::npos : next + 2 - at);
+        }
+    });
 }

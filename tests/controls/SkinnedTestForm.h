@@ -4,6 +4,8 @@
 // focus first.
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "skin/engine/sSkinManager.h"
@@ -27,5 +29,9 @@ private:
     std::vector<uint8_t> package_;
 };
 
+// The internal skin's package with its Options.dat text edited.
+std::vector<uint8_t> SkinPackageEdited(const std::function<void(std::string& options)>& edit);
 // The internal skin's package with one key of a section changed.
 std::vector<uint8_t> SkinPackageWith(const char* section, const char* key, const char* value);
+// The internal skin's package without these sections.
+std::vector<uint8_t> SkinPackageWithout(const std::vector<std::string>& sections);

@@ -48,22 +48,20 @@ Image24 CacheOf(TsBitBtn* b)
 // The frames a fade hands the button (scFadeStep), recorded in order.
 class FadeRecorder {
 public:
-    explicit FadeRecorder(TsBitBtn* button) : button_(button), saved_(button->WindowProc)
+    explicit FadeRecorder(TsBitBtn* button)
     {
-        button->WindowProc = [this](TMessage& m) {
+        link_ = button->MessageChain().Push(TLinkRole::tlForeign, this, [this](TMessage& m) {
             if (m.Msg == SM_SKINCMD && SkinCmdOf(m.WParam) == scFadeStep)
                 frames.push_back(Copy(reinterpret_cast<TBitmap*>(m.LParam)->Pixels24()));
-            saved_(m);
-        };
+            link_.CallBelow(m);
+        });
     }
     FadeRecorder(const FadeRecorder&) = delete;
     FadeRecorder& operator=(const FadeRecorder&) = delete;
-    ~FadeRecorder() { button_->WindowProc = saved_; }
     std::vector<Image24> frames;
 
 private:
-    TsBitBtn* button_;
-    TWndMethod saved_;
+    TChainLink link_;
 };
 
 // The frame a fade shows at weight t of the start image.

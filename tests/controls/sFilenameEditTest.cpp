@@ -472,18 +472,18 @@ TEST_F(FilenameEditTest, TheButtonFadesWithTheSectionsIterationsHalvedForAPress)
     // Each frame reaches the screen: what the screen shows of the button
     // right after its paint is the timer's frame.
     int frames = 0, framesOnScreen = 0;
-    TWndMethod saved = button.WindowProc;
-    button.WindowProc = [&](TMessage& m) {
+    TChainLink spy;
+    spy = button.MessageChain().Push(TLinkRole::tlForeign, &frames, [&](TMessage& m) {
         if (m.Msg == SM_SKINCMD && SkinCmdOf(m.WParam) == scSetUpdating)
             ++frames;
-        saved(m);
+        spy.CallBelow(m);
         if (m.Msg == WM_PAINT && button.RunningFade()) {
             Image24 screen = GrabClientAsIs(edit->Handle());
             View24 frame = button.RunningFade()->Frame().Pixels24();
             if (screen.At(middle.x, middle.y) == frame.At(11, 8) && screen.At(b.left + 3, b.top + 3) == frame.At(3, 3))
                 ++framesOnScreen;
         }
-    };
+    });
     MouseInput(edit->Handle(), middle);
     ASSERT_TRUE(PumpUntil([&] { return button.RunningFade() != nullptr; }));
     ASSERT_TRUE(FadeEnds());
@@ -496,7 +496,6 @@ TEST_F(FilenameEditTest, TheButtonFadesWithTheSectionsIterationsHalvedForAPress)
     EXPECT_EQ(frames, 5);
     MouseInput(edit->Handle(), middle, MOUSEEVENTF_LEFTUP);
     FadeEnds();
-    button.WindowProc = saved;
 }
 
 TEST_F(FilenameEditTest, TheFrameComesFromTheSkinAndGoesBackWhenTheSkinIsRemoved)

@@ -96,16 +96,15 @@ TEST_F(ControlsTest, AnOpaqueLabelRepaintsItsWholeRectangleAfterACaptionChange)
 TEST_F(ControlsTest, ReplacedWindowProcSeesMessagesAndCanPassThemOn)
 {
     int seen = 0;
-    TWndMethod saved = form->label->WindowProc;
-    form->label->WindowProc = [&](TMessage& m) {
+    TChainLink link;
+    link = form->label->MessageChain().Push(TLinkRole::tlForeign, &seen, [&](TMessage& m) {
         if (m.Msg == WM_PAINT)
             ++seen;
-        saved(m);
-    };
+        link.CallBelow(m);
+    });
     form->label->Invalidate();
     EXPECT_EQ(PixelAt(11, 28), RGB(255, 0, 0));
     EXPECT_GE(seen, 1);
-    form->label->WindowProc = saved;
 }
 
 TEST_F(ControlsTest, MouseEnterAndLeaveReachWindowlessControls)

@@ -36,7 +36,9 @@ public:
     TacAdapterItem& operator=(const TacAdapterItem&) = delete;
     ~TacAdapterItem();  // the window adapter first (detached), then the binding
 
-    TWinControl* Control() const { return control_; }
+    // The adapted control; nullptr once its window adapter has let go (the
+    // control may be gone then).
+    TWinControl* Control() const { return windowAdapter_ && !windowAdapter_->Destroyed() ? control_ : nullptr; }
     TsCommonData& SkinData() const { return *skinData_; }
     TacMainWnd* WindowAdapter() const { return windowAdapter_.get(); }
     TacCtrlAdapter& Adapter() const { return adapter_; }

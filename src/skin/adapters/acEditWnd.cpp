@@ -147,10 +147,9 @@ void TacEditWnd::NcPaint(TMessage& m)
             ApplySkin();
         PrepareFrame(false);
     }
-    HDC dc = GetWindowDC(Window());
-    CopyFrame(dc);
-    PaintBars(dc);
-    ReleaseDC(Window(), dc);
+    WholeWindowDc dc(Window());
+    CopyFrame(dc.Get());
+    PaintBars(dc.Get());
 }
 
 void TacEditWnd::Paint(TMessage& m)

@@ -2,7 +2,7 @@
 
 #include <uxtheme.h>
 
-#include <map>
+#include <utility>
 
 #include "skin/adapters/acAdapterState.h"
 #include "skin/engine/SkinCommands.h"
@@ -15,83 +15,28 @@
 
 namespace {
 
-constexpr const char* kAdapterProperty = "PvxSkinAdapter";
-
-// Bare windows whose procedure could not be given back because another
-// procedure was put over the adapter's: their messages go on to the old one.
-std::map<HWND, WNDPROC>& OrphanedProcedures()
-{
-    static std::map<HWND, WNDPROC> procedures;
-    return procedures;
-}
-
 bool IsUnknownSection(const std::string& section)
 {
     return section.empty() || section == "UNKNOWN";
 }
 
-LRESULT CallProcedure(WNDPROC procedure, HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (IsWindowUnicode(window))
-        return CallWindowProcW(procedure, window, msg, wParam, lParam);
-    return CallWindowProcA(procedure, window, msg, wParam, lParam);
-}
+int liveAdapters = 0;
 
-WNDPROC WindowProcedure(HWND window)
-{
-    LONG_PTR value = IsWindowUnicode(window) ? GetWindowLongPtrW(window, GWLP_WNDPROC)
-                                             : GetWindowLongPtrA(window, GWLP_WNDPROC);
-    return reinterpret_cast<WNDPROC>(value);
-}
-
-WNDPROC SetWindowProcedure(HWND window, WNDPROC procedure)
-{
-    auto value = reinterpret_cast<LONG_PTR>(procedure);
-    LONG_PTR old = IsWindowUnicode(window) ? SetWindowLongPtrW(window, GWLP_WNDPROC, value)
-                                           : SetWindowLongPtrA(window, GWLP_WNDPROC, value);
-    return reinterpret_cast<WNDPROC>(old);
-}
-
-}  // namespace
-
-// The WindowProc the adapter took over from a toolkit control. The hook it
-// installs instead holds this link: once the adapter has detached beneath
-// another handler that was stacked over it, the hook passes everything on.
-struct TacMainWnd::HandlerLink {
-    TacMainWnd* adapter = nullptr;
-    TWndMethod old;
+// Adapters handling a message now (nested calls count): run-time providers
+// whose dialog went meanwhile are freed only once none is on the stack.
+struct HandlerDepthGuard {
+    HandlerDepthGuard() { ++AdapterState().HandlerDepth; }
+    ~HandlerDepthGuard() { --AdapterState().HandlerDepth; }
+    HandlerDepthGuard(const HandlerDepthGuard&) = delete;
+    HandlerDepthGuard& operator=(const HandlerDepthGuard&) = delete;
 };
 
-LRESULT CALLBACK AdapterWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    TacMainWnd* adapter = TacMainWnd::FromWindow(window);
-    if (!adapter || adapter->destroyed_) {
-        auto& orphans = OrphanedProcedures();
-        auto it = orphans.find(window);
-        if (it == orphans.end())
-            return IsWindowUnicode(window) ? DefWindowProcW(window, msg, wParam, lParam)
-                                           : DefWindowProcA(window, msg, wParam, lParam);
-        WNDPROC old = it->second;
-        if (msg == WM_NCDESTROY)
-            orphans.erase(it);
-        return CallProcedure(old, window, msg, wParam, lParam);
-    }
-    TMessage m{msg, wParam, lParam, 0};
-    ++AdapterState().HandlerDepth;
-    try {
-        adapter->WndProc(m);
-    } catch (...) {
-        // Nothing may unwind through the window system.
-        if (Application)
-            Application->HandleException(std::current_exception());
-    }
-    --AdapterState().HandlerDepth;
-    return m.Result;
-}
+}  // namespace
 
 TacMainWnd::TacMainWnd(HWND window, const std::string& section, TsSkinManager* manager, TsCommonData* skinData)
     : window_(window), manager_(manager), skinData_(skinData), section_(section)
 {
+    ++liveAdapters;
     if (!skinData_) {
         ownSkinData_ = std::make_unique<TsCommonData>(nullptr, true, kKindAdapterItem);
         if (manager_)
@@ -108,11 +53,19 @@ TacMainWnd::~TacMainWnd()
         GiveBackHandler();
         destroyed_ = true;
     }
+    --liveAdapters;
+}
+
+int TacMainWnd::LiveCount()
+{
+    return liveAdapters;
 }
 
 TacMainWnd* TacMainWnd::FromWindow(HWND window)
 {
-    return window ? static_cast<TacMainWnd*>(GetPropA(window, kAdapterProperty)) : nullptr;
+    TMessageChain* chain = TMessageChain::Of(window, false);
+    return chain ? static_cast<TacMainWnd*>(const_cast<void*>(chain->OwnerOf(TLinkRole::tlWindowAdapter)))
+                 : nullptr;
 }
 
 TsSkinManager* TacMainWnd::SkinManager() const
@@ -120,10 +73,10 @@ TsSkinManager* TacMainWnd::SkinManager() const
     return manager_ ? manager_ : skinData_->SkinManager();
 }
 
-void TacMainWnd::Attach(bool subclass)
+bool TacMainWnd::Attach(bool subclass)
 {
-    if (attached_)
-        return;
+    if (attached_ || FromWindow(window_))
+        return false;
     attached_ = true;
     if (section_ != "DIALOG")
         SetWindowTheme(window_, L" ", L" ");
@@ -138,59 +91,48 @@ void TacMainWnd::Attach(bool subclass)
     ReadWindowText();
     RefreshPosition();
     BeforeSubclass();
-    if (subclass) {
-        SetPropA(window_, kAdapterProperty, this);
+    if (subclass)
         TakeOverHandler();
-    }
     AfterSubclass(subclass);
     if (control_) {
         controlWasOpaque_ = control_->ControlStyle & csOpaque;
         control_->ControlStyle |= csOpaque;
     }
+    return true;
 }
 
 void TacMainWnd::TakeOverHandler()
 {
-    if (control_) {
-        auto link = std::make_shared<HandlerLink>();
-        link->adapter = this;
-        link->old = control_->WindowProc;
-        link_ = link;
-        control_->WindowProc = [link](TMessage& m) {
-            // The link outlives this call even when the adapter gives the
-            // WindowProc back (and so frees this function) meanwhile.
-            std::shared_ptr<HandlerLink> keep = link;
-            if (keep->adapter)
-                keep->adapter->WndProc(m);
-            else
-                keep->old(m);
-        };
+    TMessageChain* chain = TMessageChain::Of(window_, true);
+    if (!chain)
         return;
-    }
-    oldWndProc_ = SetWindowProcedure(window_, AdapterWindowProc);
+    link_ = chain->Push(
+        TLinkRole::tlWindowAdapter, static_cast<const TacMainWnd*>(this),
+        [this](TMessage& m) {
+            HandlerDepthGuard depth;
+            try {
+                WndProc(m);
+            } catch (...) {
+                // A window the skin fails to handle keeps its plain look
+                // from now on; failures of the handlers below are theirs.
+                if (!std::exchange(failedBelow_, false))
+                    Detach();
+                throw;
+            }
+        },
+        [this](bool) { WindowEnding(); });
 }
 
 void TacMainWnd::GiveBackHandler()
 {
-    if (link_) {
-        link_->adapter = nullptr;
-        // Only a WindowProc that is still the adapter's own is replaced; one
-        // stacked over it keeps calling through the link, which now passes on.
-        if (control_ && !control_->IsDestroying())
-            control_->WindowProc = link_->old;
-        link_.reset();
-    }
-    if (oldWndProc_) {
-        if (IsWindow(window_)) {
-            if (WindowProcedure(window_) == AdapterWindowProc)
-                SetWindowProcedure(window_, oldWndProc_);
-            else
-                OrphanedProcedures()[window_] = oldWndProc_;
-        }
-        oldWndProc_ = nullptr;
-    }
-    if (IsWindow(window_) && FromWindow(window_) == this)
-        RemovePropA(window_, kAdapterProperty);
+    link_.Remove();
+}
+
+void TacMainWnd::WindowEnding()
+{
+    Detach();
+    // The control may be freed next; nothing of it is touched again.
+    control_ = nullptr;
 }
 
 void TacMainWnd::Detach()
@@ -210,15 +152,13 @@ void TacMainWnd::Detach()
 
 void TacMainWnd::CallOldHandler(TMessage& m)
 {
-    if (std::shared_ptr<HandlerLink> link = link_) {
-        link->old(m);
-        return;
-    }
-    if (oldWndProc_) {
-        m.Result = CallProcedure(oldWndProc_, window_, m.Msg, m.WParam, m.LParam);
-        return;
-    }
     m.Result = 0;
+    try {
+        link_.CallBelow(m);
+    } catch (...) {
+        failedBelow_ = true;
+        throw;
+    }
 }
 
 bool TacMainWnd::IsActive() const
@@ -357,18 +297,11 @@ void TacMainWnd::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case WM_DESTROY:
-    case WM_NCDESTROY: {
-        // The handler to call is the one from before detaching.
-        std::shared_ptr<HandlerLink> link = link_;
-        WNDPROC old = oldWndProc_;
-        HWND window = window_;
+    case WM_NCDESTROY:
+        // The link remembers what lay below it when it came out.
         Detach();
-        if (link)
-            link->old(m);
-        else if (old)
-            m.Result = CallProcedure(old, window, m.Msg, m.WParam, m.LParam);
+        CallOldHandler(m);
         return;
-    }
     case WM_UPDATEUISTATE:
         m.Result = 0;
         return;

@@ -1,11 +1,13 @@
 #pragma once
 // TacMainWnd: the root of the window adapters, which skin a standard window
-// from outside. An adapter takes over the window's message handling (a
-// toolkit control's WindowProc, or a bare window's window procedure), points
-// the window's engine property at itself, and paints the window from a skin
-// section through its binding. It detaches itself when the window is
-// destroyed, and is detached by its owner before it is freed; detaching puts
-// back everything it changed (theme, handler, property, the control's state).
+// from outside. An adapter links itself into the window's message chain (a
+// toolkit control's, or a bare window's) as the window's one adapter link,
+// and paints the window from a skin section through its binding. A window
+// that has an adapter, active or not, never gets a second one. The adapter
+// detaches itself when the window goes (a toolkit control tells it before
+// its window is destroyed) and is detached by its owner before it is freed;
+// detaching puts back everything it changed (theme, its link alone, the
+// control's state) and it never touches the control again.
 //
 // Make adapters with MakeWindowAdapter, which attaches them, and keep them in
 // a TacWindowAdapterPtr, which detaches them before they are freed.
@@ -34,16 +36,19 @@ public:
     TacMainWnd& operator=(const TacMainWnd&) = delete;
     virtual ~TacMainWnd();
 
-    // Takes over the window (with subclass) and skins it: theme off unless
-    // the section is "DIALOG", the control's state stored, the engine
-    // property set. Called once, by MakeWindowAdapter.
-    void Attach(bool subclass);
+    // Links into the window's chain (with subclass) and skins it: theme off
+    // unless the section is "DIALOG", the control's state stored. Called
+    // once, by MakeWindowAdapter; false, with nothing changed, when the
+    // window has an adapter already.
+    bool Attach(bool subclass);
     // Puts back everything Attach changed; the adapter is Destroyed
     // afterwards. Safe to call more than once.
     void Detach();
 
     // The adapter of a window, or nullptr.
     static TacMainWnd* FromWindow(HWND window);
+    // Window adapters alive in the process (for tests).
+    static int LiveCount();
 
     HWND Window() const { return window_; }
     TsCommonData& SkinData() const { return *skinData_; }
@@ -100,9 +105,10 @@ protected:
     bool skinApplied_ = false;
 
 private:
-    friend LRESULT CALLBACK AdapterWindowProc(HWND, UINT, WPARAM, LPARAM);
     void TakeOverHandler();
     void GiveBackHandler();
+    // The window (and maybe its control) is about to go.
+    void WindowEnding();
     void ReadWindowText();
 
     HWND window_;
@@ -115,9 +121,8 @@ private:
     bool forDialog_ = false;
     TWinControl* control_ = nullptr;
     bool controlWasOpaque_ = false;
-    struct HandlerLink;
-    std::shared_ptr<HandlerLink> link_;  // the WindowProc the adapter took over
-    WNDPROC oldWndProc_ = nullptr;       // the window procedure of a bare window
+    TChainLink link_;  // the adapter's place in the window's chain
+    bool failedBelow_ = false;  // the error passing now came from the handlers below
     std::string windowText_;
     Rect windowBounds_;
     Size windowSize_;
@@ -134,11 +139,13 @@ struct TacWindowAdapterDeleter {
 };
 using TacWindowAdapterPtr = std::unique_ptr<TacMainWnd, TacWindowAdapterDeleter>;
 
-// Makes an adapter of class T and attaches it to its window.
+// Makes an adapter of class T and attaches it to its window; nullptr when
+// the window has an adapter already.
 template <typename T, typename... Args>
 TacWindowAdapterPtr MakeWindowAdapter(bool subclass, Args&&... args)
 {
     TacWindowAdapterPtr adapter(new T(std::forward<Args>(args)...));
-    adapter->Attach(subclass);
+    if (!adapter->Attach(subclass))
+        adapter.reset();
     return adapter;
 }

@@ -171,17 +171,17 @@ void TacPanelWnd::WndProc(TMessage& m)
     case WM_NCPAINT: {
         RefreshPosition();
         SendSkinCommand(Window(), scMakeCache);
-        HDC dc = GetWindowDC(Window());
-        CopyEdges(dc);
-        ReleaseDC(Window(), dc);
+        WholeWindowDc dc(Window());
+        CopyEdges(dc.Get());
         m.Result = 0;
         return;
     }
     case WM_SETTEXT:
         if (IsVisible()) {
-            SendMessageA(Window(), WM_SETREDRAW, FALSE, 0);
-            CallOldHandler(m);
-            SendMessageA(Window(), WM_SETREDRAW, TRUE, 0);
+            {
+                RedrawOffGuard quiet(Window());
+                CallOldHandler(m);
+            }
             SkinData().CacheInvalid = true;
             RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
             return;

@@ -120,9 +120,8 @@ void TacBtnWnd::Repaint()
     SkinData().CacheInvalid = true;
     if (!IsVisible())
         return;
-    HDC dc = GetDC(Window());
-    PaintNow(dc);
-    ReleaseDC(Window(), dc);
+    WindowDc dc(Window());
+    PaintNow(dc.Get());
 }
 
 // The button paints itself at once in the window system's look on these

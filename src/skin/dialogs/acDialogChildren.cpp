@@ -121,7 +121,8 @@ void TacDialogChildren::Visit(HWND parent, TsSkinManager* manager)
 {
     for (HWND child = GetTopWindow(parent); child; child = GetWindow(child, GW_HWNDNEXT)) {
         Visit(child, manager);
-        if (SendSkinCommand(child, scQueryHandled) == 1)
+        // A window with an adapter (active or not) is never adapted again.
+        if (TacMainWnd::FromWindow(child) || SendSkinCommand(child, scQueryHandled) == 1)
             continue;
         if (TacWindowAdapterPtr adapter = MakeDialogChildAdapter(child, manager))
             adapters_.push_back(std::move(adapter));

@@ -37,6 +37,21 @@ void TacDialogWnd::AfterSubclass(bool subclass)
         TacScrollWnd::AfterSubclass(subclass);
 }
 
+void TacDialogWnd::RestoreControlState()
+{
+    HWND window = Window();
+    if (!setUp_ || !IsWindow(window))
+        return;
+    setUp_ = false;
+    if (style_ & WS_SYSMENU)
+        SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) | WS_SYSMENU);
+    SetWindowRgn(window, nullptr, FALSE);
+    regionStale_ = true;
+    // The frame and every child repaint in the window system's look (the
+    // dialog's own WM_CTLCOLOR answers come back with its procedure).
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 void TacDialogWnd::SetUp()
 {
     HWND window = Window();

@@ -50,6 +50,8 @@ public:
 
 protected:
     void AfterSubclass(bool subclass) override;
+    // The window system's caption buttons, shape and colours come back.
+    void RestoreControlState() override;
 
 private:
     TsDialogFrameFacts Facts() const;

@@ -7,6 +7,7 @@
 #include <windowsx.h>
 
 #include "skin/engine/sCommonData.h"
+#include "toolkit/Handles.h"
 
 void TacDialogWnd::HitTest(TMessage& m)
 {
@@ -170,10 +171,11 @@ void TacDialogWnd::Activation(TMessage& m)
         return;
     }
     // The window system paints its own caption here: not while redrawing is off.
-    SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-    TacScrollWnd::WndProc(m);
-    active_ = LOWORD(m.WParam) != 0;
-    SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+    {
+        RedrawOffGuard quiet(window);
+        TacScrollWnd::WndProc(m);
+        active_ = LOWORD(m.WParam) != 0;
+    }
     SkinData().CacheInvalid = true;
     Redraw(RDW_FRAME | RDW_ALLCHILDREN | RDW_INVALIDATE);
 }

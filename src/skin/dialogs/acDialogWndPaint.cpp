@@ -167,7 +167,8 @@ void TacDialogWnd::OutputFrame(TMessage& m)
     if (AttachChildren)
         AttachChildren();
     UpdateRegion();
-    HDC dc = GetWindowDC(Window());
+    WholeWindowDc windowDc(Window());
+    HDC dc = windowDc.Get();
     if (data.CacheInvalid || !CacheReady())
         PaintWholeWindow();
     if (CacheReady()) {
@@ -182,7 +183,6 @@ void TacDialogWnd::OutputFrame(TMessage& m)
             CopyFrameStrips(dc, source, size, g.headerHeight, g.frameWidth, g.frameHeight);
         PaintBars(dc);
     }
-    ReleaseDC(Window(), dc);
     data.Updating = false;
     m.Result = 1;
 }

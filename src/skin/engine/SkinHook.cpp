@@ -42,9 +42,12 @@ void InstallSkinHook()
 
 void RemoveSkinHook()
 {
-    if (hook)
-        UnhookWindowsHookEx(hook);
+    if (!hook)
+        return;
+    UnhookWindowsHookEx(hook);
     hook = nullptr;
+    if (SkinHookHandlers().Removed)
+        SkinHookHandlers().Removed();
 }
 
 bool SkinHookInstalled()

@@ -10,6 +10,9 @@
 struct TsSkinHookHandlers {
     std::function<void(HWND)> Activate;  // a window is about to be activated
     std::function<void(HWND)> Destroy;   // a window is about to be destroyed
+    // The hook goes with the skin: what it made for the windows it saw
+    // lets go of them (open dialogs get their own look back).
+    std::function<void()> Removed;
 };
 
 // The one set of handlers of the process; empty members do nothing.

@@ -118,6 +118,20 @@ void Destroying(HWND window)
     FreeReleased();
 }
 
+// The skin went: every dialog lets go of its adapters now (an open one gets
+// its system menu, shape and colours back); the providers are freed once no
+// adapter is handling a message. Forms keep their provider, which heard of
+// the removal itself.
+void HookRemoved()
+{
+    auto& all = Providers();
+    for (auto& provider : all)
+        provider->ReleaseDialog();
+    std::move(all.begin(), all.end(), std::back_inserter(Released()));
+    all.clear();
+    FreeReleased();
+}
+
 }  // namespace
 
 TacProvider::TacProvider(TCustomForm* form) : window_(form->Handle()), provider_(new TsSkinProvider(form))
@@ -136,6 +150,13 @@ TacProvider::TacProvider(TCustomForm* form) : window_(form->Handle()), provider_
 TacProvider::TacProvider(HWND dialog) : window_(dialog) {}
 
 TacProvider::~TacProvider() = default;
+
+void TacProvider::ReleaseDialog()
+{
+    childAdapters_.Clear();
+    if (dialogAdapter_)
+        dialogAdapter_->Detach();
+}
 
 TacDialogWnd* TacProvider::DialogAdapter() const
 {
@@ -157,6 +178,8 @@ bool TacProvider::SetUpDialog()
     if (RefusesDialogSkin(window_))
         return false;
     dialogAdapter_ = MakeWindowAdapter<TacDialogWnd>(true, window_, manager);
+    if (!dialogAdapter_)
+        return false;  // adapted already
     TacDialogWnd* dialog = DialogAdapter();
     dialog->Provider = this;
     dialog->AttachChildren = [this] { AttachChildren(); };
@@ -179,6 +202,7 @@ void InstallRunTimeProviders()
     TsSkinHookHandlers& handlers = SkinHookHandlers();
     handlers.Activate = Activating;
     handlers.Destroy = Destroying;
+    handlers.Removed = HookRemoved;
 }
 
 int RunTimeProviderCount()

@@ -42,6 +42,8 @@ public:
     const TacDialogChildren& ChildAdapters() const { return childAdapters_; }
     // The dialog adapter has detached (its window is being destroyed).
     bool DialogGone() const;
+    // Detaches the child adapters and the dialog adapter now.
+    void ReleaseDialog();
 
 private:
     void AttachChildren();

@@ -12,6 +12,7 @@
 #include "skin/paint/MaskFrames.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -81,8 +82,16 @@ void TsSkinProvider::Attach()
 {
     if (attached_ || !form_)
         return;
-    oldWindowProc_ = form_->WindowProc;
-    form_->WindowProc = [this](TMessage& m) { HandleMessage(m); };
+    link_ = form_->MessageChain().Push(
+        TLinkRole::tlFormSkin, static_cast<const TsSkinProvider*>(this), [this](TMessage& m) { HandleMessage(m); },
+        [this](bool controlGoes) {
+            if (controlGoes)
+                Detach();
+        });
+    if (!link_.Linked()) {
+        form_ = nullptr;  // the form has another skin link
+        return;
+    }
     attached_ = true;
     RegisterSkinnedForm(form_);
 }
@@ -97,7 +106,7 @@ void TsSkinProvider::Detach()
     UnregisterSkinnedForm(form_);
     if (!form_->IsDestroying() && hadSystemMenu_)
         RestoreWindowSystemLook();
-    form_->WindowProc = oldWindowProc_;
+    link_.Remove();
 }
 
 void TsSkinProvider::Loaded()
@@ -309,7 +318,7 @@ void TsSkinProvider::RebuildFrame()
 
 void TsSkinProvider::Pass(TMessage& m)
 {
-    oldWindowProc_(m);
+    link_.CallBelow(m);
 }
 
 LRESULT TsSkinProvider::AnswerColor() const
@@ -485,9 +494,8 @@ void TsSkinProvider::HandleMessage(TMessage& m)
             UpdateRegion();
             AnimateFormShow(form_, time);
         } else if (!animating_) {
-            HDC windowDc = GetWindowDC(form_->Handle());
-            OutputFrame(windowDc);
-            ReleaseDC(form_->Handle(), windowDc);
+            WholeWindowDc windowDc(form_->Handle());
+            OutputFrame(windowDc.Get());
         }
         m.Result = 0;
         return;

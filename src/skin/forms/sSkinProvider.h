@@ -1,6 +1,6 @@
 #pragma once
-// TsSkinProvider: gives one form a skinned frame. It interposes its handler
-// in front of the form's WindowProc, paints the whole window (frame, caption,
+// TsSkinProvider: gives one form a skinned frame. It links its handler into
+// the form's message chain (the form's one skin link), paints the whole window (frame, caption,
 // caption buttons, client background) into its binding's cache, copies the
 // frame from it on every non-client paint, answers hit tests and the mouse
 // on the frame itself, shapes the window by the border image's corners, and
@@ -144,7 +144,7 @@ private:
     TAlignment captionAlignment_ = TAlignment::taLeftJustify;
     bool showAppIcon_ = true;
     bool useGlobalColor_ = true;
-    TWndMethod oldWindowProc_;
+    TChainLink link_;  // the provider's place in the form's chain
     bool attached_ = false;
     std::unique_ptr<TacCtrlAdapter> adapter_;
 

@@ -14,6 +14,7 @@
 #include "skin/model/SkinModel.h"
 #include "skin/paint/MaskFrames.h"
 #include "toolkit/Form.h"
+#include "toolkit/Handles.h"
 
 void TsSkinProvider::HitTest(TMessage& m)
 {
@@ -238,9 +239,10 @@ void TsSkinProvider::Activation(TMessage& m)
         return;
     }
     // The window system paints its own caption here: not while redrawing is off.
-    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-    Pass(m);
-    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    {
+        RedrawOffGuard quiet(window);
+        Pass(m);
+    }
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
     UpdateSystemMenu();
 }
@@ -254,13 +256,13 @@ void TsSkinProvider::TextChange(TMessage& m)
     }
     // The window system paints the new caption in its own look: hidden behind a
     // frozen window, then the skinned caption is put on the screen at once.
-    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-    Pass(m);
-    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    {
+        RedrawOffGuard quiet(window);
+        Pass(m);
+    }
     skinData_->CacheInvalid = true;
-    HDC dc = GetWindowDC(window);
-    OutputFrame(dc);
-    ReleaseDC(window, dc);
+    WholeWindowDc dc(window);
+    OutputFrame(dc.Get());
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
@@ -280,10 +282,11 @@ void TsSkinProvider::Showing(TMessage& m)
         return;
     }
     skinData_->Updating = true;
-    animating_ = true;
-    UpdateRegion();
-    Pass(m);
-    animating_ = false;
+    {
+        FlagGuard animating(animating_);
+        UpdateRegion();
+        Pass(m);
+    }
     AnimateFormShow(form_, effect.Time);
     skinData_->Updating = false;
     UpdateRegion();

@@ -9,6 +9,7 @@
 #include "skin/model/SkinModel.h"
 #include "skin/scroll/acScrollTracking.h"
 #include "toolkit/Application.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -333,11 +334,9 @@ void TacScrollWnd::CalcNonClientSize(TMessage& m)
     if (style & bars) {
         // The system reserves no room for its own bars: they are hidden from
         // it while it computes the client area.
-        IgnoreStyleChange = true;
-        SetWindowLongA(Window(), GWL_STYLE, style & ~bars);
+        FlagGuard ignoring(IgnoreStyleChange);
+        StrippedStyleGuard stripped(Window(), bars);
         CallOldHandler(m);
-        SetWindowLongA(Window(), GWL_STYLE, style);
-        IgnoreStyleChange = false;
     } else {
         CallOldHandler(m);
     }
@@ -478,9 +477,8 @@ void TacScrollWnd::DragStep(Point pointer)
     int32_t value = DraggedValue(t.Drag, Bar(kind).Info(), start);
     if (value != t.LastTrackValue) {
         Bar(kind).SetTrackPos(value);
-        Busy = true;
+        FlagGuard busy(Busy);
         SendScroll(t.ScrollMessage, SB_THUMBTRACK, value);
-        Busy = false;
     }
     t.LastTrackValue = value;
     // Painted after the message: the control may have had the system draw
@@ -499,9 +497,8 @@ void TacScrollWnd::RepeatTick(UINT_PTR timer)
     HeldMouseMove(CursorPoint());
     if (t.ShownPressedPart == kPartNone)
         return;
-    Busy = true;
+    FlagGuard busy(Busy);
     SendScroll(t.ScrollMessage, t.ShownPressedPart, 0);
-    Busy = false;
 }
 
 void TacScrollWnd::Release(bool releaseCapture)

@@ -35,18 +35,15 @@ std::string PaneLines(int count)
     return text;
 }
 
-MessageLog::MessageLog(TControl* control) : control_(control), saved_(control->WindowProc)
+MessageLog::MessageLog(TControl* control)
 {
-    control->WindowProc = [this](TMessage& m) {
+    link_ = control->MessageChain().Push(TLinkRole::tlForeign, this, [this](TMessage& m) {
         entries.push_back({m.Msg, m.WParam});
-        saved_(m);
-    };
+        link_.CallBelow(m);
+    });
 }
 
-MessageLog::~MessageLog()
-{
-    control_->WindowProc = saved_;
-}
+MessageLog::~MessageLog() = default;
 
 int MessageLog::Count(UINT msg, WPARAM wParam) const
 {

@@ -28,8 +28,8 @@ protected:
 // Lines "Line 000", "Line 001"...; every tenth one long enough to scroll sideways.
 std::string PaneLines(int count);
 
-// Records messages passing a control's WindowProc, from above whatever is
-// installed there now; puts the old one back when it goes.
+// Records messages passing a control's chain, from above whatever is linked
+// there now; its link comes out when it goes.
 class MessageLog {
 public:
     explicit MessageLog(TControl* control);
@@ -46,8 +46,7 @@ public:
     std::vector<int> VScrollCodes() const;
 
 private:
-    TControl* control_;
-    TWndMethod saved_;
+    TChainLink link_;
 };
 
 class PaneTest : public testing::Test {

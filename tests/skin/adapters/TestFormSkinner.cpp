@@ -6,16 +6,16 @@
 #include "toolkit/Form.h"
 
 TTestFormSkinner::TTestFormSkinner(TCustomForm* form, TsSkinManager* manager)
-    : form_(form), manager_(manager), oldWindowProc_(form->WindowProc)
+    : form_(form), manager_(manager)
 {
-    form_->WindowProc = [this](TMessage& m) { WndProc(m); };
+    link_ = form_->MessageChain().Push(TLinkRole::tlFormSkin, this, [this](TMessage& m) { WndProc(m); });
     RegisterSkinnedForm(form_);
 }
 
 TTestFormSkinner::~TTestFormSkinner()
 {
     adapter_.reset();
-    form_->WindowProc = oldWindowProc_;
+    link_.Remove();
     UnregisterSkinnedForm(form_);
 }
 
@@ -34,19 +34,19 @@ bool TTestFormSkinner::FromOwnManager(const TMessage& m) const
 void TTestFormSkinner::WndProc(TMessage& m)
 {
     if (m.Msg == WM_PARENTNOTIFY && LOWORD(m.WParam) == WM_CREATE) {
-        oldWindowProc_(m);
+        link_.CallBelow(m);
         if (adapter_)
             adapter_->AttachAll();
         return;
     }
     if (m.Msg == CM_SHOWINGCHANGED) {
-        oldWindowProc_(m);
+        link_.CallBelow(m);
         if (adapter_)
             adapter_->AttachAll();
         return;
     }
     if (m.Msg != SM_SKINCMD) {
-        oldWindowProc_(m);
+        link_.CallBelow(m);
         return;
     }
     m.Result = 0;

@@ -36,6 +36,6 @@ private:
 
     TCustomForm* form_;
     TsSkinManager* manager_;
-    TWndMethod oldWindowProc_;
+    TChainLink link_;
     std::unique_ptr<TacCtrlAdapter> adapter_;
 };

@@ -11,5 +11,6 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/ScrollBarTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EditAdapterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PanelAdapterTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AttachmentTest.cpp
   )
 endif()

@@ -11,6 +11,7 @@
 #include "skin/model/SkinModel.h"
 #include "skin/paint/SkinItem.h"
 #include "toolkit/Bitmap.h"
+#include "core/Exceptions.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ protected:
         steps.insert(steps.begin(), [this] { return (box = FindVisibleDialog(Caption)) != nullptr; });
         ModalSteps run(std::move(steps));
         Compare(locked, locked);
+        // A step after the box closed runs at a later tick of the steps' timer.
+        PumpUntil([&] { return run.Finished(); }, 2000);
         EXPECT_TRUE(run.Finished()) << "stopped before step " << run.StepsDone();
     }
 
@@ -212,6 +215,83 @@ TEST_F(ErrorBoxTest, TheBoxStillReturnsOkAndItsProviderGoesWithIt)
                   },
                   [this] { return CloseBox(); }});
     EXPECT_EQ(RunTimeProviderCount(), before) << "the box's provider is freed with it";
+}
+
+// Visible error boxes of the thread.
+int CountErrorBoxes()
+{
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM counter) -> BOOL {
+            char name[16] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (std::string(name) == "#32770" && IsWindowVisible(window) && WindowText(window) == Caption)
+                ++*reinterpret_cast<int*>(counter);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST_F(ErrorBoxTest, AnErrorRaisedAtEveryPaintWhileTheBoxIsUpOpensNoSecondBox)
+{
+    int failures = 0, boxes = 0;
+    TChainLink failing;
+    OpenErrorBox({[&] {
+                      // A paint that keeps failing, as when GDI objects run out.
+                      failing = form->MessageChain().Push(TLinkRole::tlForeign, &failures, [&](TMessage& m) {
+                          if (m.Msg == WM_PAINT) {
+                              ValidateRect(form->Handle(), nullptr);
+                              ++failures;
+                              throw Exception("Out of system resources");
+                          }
+                          failing.CallBelow(m);
+                      });
+                      for (int i = 0; i < 5; ++i)
+                          RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                      boxes = CountErrorBoxes();
+                      failing.Remove();
+                      return true;
+                  },
+                  [this] { return CloseBox(); }});
+    EXPECT_EQ(failures, 5);
+    EXPECT_EQ(boxes, 1) << "no box opened inside the box";
+    EXPECT_EQ(CountErrorBoxes(), 0);
+}
+
+TEST_F(ErrorBoxTest, RemovingTheSkinWhileTheBoxIsOpenGivesItsSystemMenuShapeAndColoursBack)
+{
+    bool menuWhileSkinned = true, menuBack = false, regionGone = false, adaptersGone = false;
+    HBRUSH skinned = nullptr, plain = nullptr;
+    OpenErrorBox({[&] {
+                      HDC dc = GetDC(box);
+                      auto brush = [&] {
+                          return reinterpret_cast<HBRUSH>(
+                              SendMessageW(box, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), LPARAM(box)));
+                      };
+                      menuWhileSkinned = GetWindowLongW(box, GWL_STYLE) & WS_SYSMENU;
+                      skinned = brush();
+                      DefaultManager()->SetActive(false);
+                      menuBack = GetWindowLongW(box, GWL_STYLE) & WS_SYSMENU;
+                      HRGN region = CreateRectRgn(0, 0, 0, 0);
+                      regionGone = GetWindowRgn(box, region) == ERROR;
+                      DeleteObject(region);
+                      adaptersGone = !TacMainWnd::FromWindow(box) &&
+                                     !TacMainWnd::FromWindow(FindChildWindow(box, "Button", "OK"));
+                      plain = brush();
+                      ReleaseDC(box, dc);
+                      return true;
+                  },
+                  [this] {
+                      DefaultManager()->SetActive(true);
+                      return CloseBox();
+                  }});
+    EXPECT_FALSE(menuWhileSkinned);
+    EXPECT_TRUE(menuBack) << "the system menu is back";
+    EXPECT_TRUE(regionGone) << "the skin's shape is gone";
+    EXPECT_TRUE(adaptersGone);
+    EXPECT_NE(plain, skinned) << "the dialog answers its colour itself again";
 }
 
 }  // namespace

@@ -102,8 +102,7 @@ protected:
     // Records the system commands the main window gets, swallowing SC_CLOSE.
     void SpyOnSystemCommands()
     {
-        saved = form->WindowProc;
-        form->WindowProc = [this](TMessage& m) {
+        spy = form->MessageChain().Push(TLinkRole::tlForeign, this, [this](TMessage& m) {
             if (m.Msg == WM_SYSCOMMAND) {
                 commands.push_back(UINT(m.WParam & 0xFFF0));
                 if ((m.WParam & 0xFFF0) == SC_CLOSE) {
@@ -111,13 +110,12 @@ protected:
                     return;
                 }
             }
-            saved(m);
-        };
+            spy.CallBelow(m);
+        });
     }
     void TearDown() override
     {
-        if (saved)
-            form->WindowProc = saved;
+        spy.Remove();
         ParkPointer();
         MainWindowTest::TearDown();
     }
@@ -125,7 +123,7 @@ protected:
 
     HWND window = nullptr;
     TsSkinProvider* provider = nullptr;
-    TWndMethod saved;
+    TChainLink spy;
     std::vector<UINT> commands;
 };
 
@@ -302,3 +300,24 @@ TEST_F(SkinnedFormTest, TheAboutBoxIsSkinnedFromItsFirstShowingWithACloseButtonO
     EXPECT_EQ(RunTimeProviderCount(), 1);
 }
 
+
+TEST_F(SkinnedFormTest, ActivationsAndCaptionChangesLeaveNoObjectBehind)
+{
+    auto userObjects = [] { return int(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)); };
+    auto round = [&](int i) {
+        SendMessageW(window, WM_NCACTIVATE, i % 2, 0);
+        form->SetCaption("Parivex " + std::to_string(i));
+        UpdateWindow(window);
+    };
+    round(0);
+    round(1);
+    PumpMessages();
+    int gdi = CountGdiObjects(), user = userObjects();
+    for (int i = 0; i < 200; ++i)
+        round(i);
+    SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
+    form->SetCaption("Parivex 1.1");
+    PumpMessages();
+    EXPECT_LE(CountGdiObjects(), gdi + 1);
+    EXPECT_LE(userObjects(), user + 1);
+}
