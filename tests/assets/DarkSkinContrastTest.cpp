@@ -115,8 +115,9 @@ TEST(DarkSkinContrast, TheDarkSkinHasEverySectionAndKeyOfTheLightOne)
             ASSERT_TRUE(dark.at(name).count(key)) << name << "." << key;
             // Shapes and sizes are the light skin's: only colours differ.
             if (key.find("COLOR") == std::string::npos && key.find("GRADIENTDATA") == std::string::npos &&
-                key != "TCLEFT")
+                key != "TCLEFT") {
                 EXPECT_EQ(dark.at(name).at(key), value) << name << "." << key;
+            }
         }
     }
     EXPECT_LT(Luminance(std::stol(dark.at("FORM").at("COLOR"))), 0.1);
