@@ -8,4 +8,5 @@ target_sources(pvx_skin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinHook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sCommonData.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sSkinManager.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SystemColorMode.cpp
 )
