@@ -42,7 +42,10 @@ case "${PVX_COLOR_MODE:-}" in
     light=$([ "$PVX_COLOR_MODE" = dark ] && echo 0 || echo 1)
     "$root/scripts/wine-prefix.sh" "$prefix"
     WINEDEBUG=-all wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
-      /v AppsUseLightTheme /t REG_DWORD /d "$light" /f >/dev/null ;;
+      /v AppsUseLightTheme /t REG_DWORD /d "$light" /f >/dev/null
+    # The Wine server started here has no display: let it end, so the program
+    # starts with one of its own on the run's display.
+    wineserver -w ;;
   "") ;;
   *) echo "run: PVX_COLOR_MODE is dark or light" >&2; exit 2 ;;
 esac
