@@ -13,7 +13,8 @@
 #                                         confirmation, open-file dialog) in DIR
 # With PVX_COLOR_MODE=dark (or light) the run's prefix first gets the system's
 # app colour mode set (Personalize\AppsUseLightTheme 0 or 1), so every window
-# comes up in that look; without it the prefix is left as it is.
+# comes up in that look; without it the prefix is left as it is. The value stays
+# in the prefix, which the tests share: PVX_COLOR_MODE=light puts light back.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shot=""
