@@ -11,6 +11,10 @@
 #                                         pictures of the dialogs of the system
 #                                         (error box, folder picker, delete
 #                                         confirmation, open-file dialog) in DIR
+# With PVX_COLOR_MODE=dark (or light) the run's prefix first gets the system's
+# app colour mode set (Personalize\AppsUseLightTheme 0 or 1), so every window
+# comes up in that look; without it the prefix is left as it is. The value stays
+# in the prefix, which the tests share: PVX_COLOR_MODE=light puts light back.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shot=""
@@ -34,6 +38,18 @@ cmake --build "$root/build/win" -j "$(nproc)" --target parivex WindowShot
 prefix="${PVX_WINEPREFIX:-$root/build/win/wineprefix}"
 exe="$root/build/win/src/parivex.exe"
 export WINEPREFIX=$prefix
+case "${PVX_COLOR_MODE:-}" in
+  dark|light)
+    light=$([ "$PVX_COLOR_MODE" = dark ] && echo 0 || echo 1)
+    "$root/scripts/wine-prefix.sh" "$prefix"
+    WINEDEBUG=-all wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+      /v AppsUseLightTheme /t REG_DWORD /d "$light" /f >/dev/null
+    # The Wine server started here has no display: let it end, so the program
+    # starts with one of its own on the run's display.
+    wineserver -w ;;
+  "") ;;
+  *) echo "run: PVX_COLOR_MODE is dark or light" >&2; exit 2 ;;
+esac
 if [ -n "$dialogs" ]; then
   rc=0
   "$root/scripts/with-display.sh" bash -c '

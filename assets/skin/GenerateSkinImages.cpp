@@ -1,10 +1,14 @@
-// Draws the images of the skin "Opus (internal)": Master.bmp (24 bits, the
-// skin's small parts cut by rectangle, fuchsia where nothing is drawn) and
-// ButtonHuge.bmp (8 bits, three big button states over their mask row).
-// Usage: GenerateSkinImages OUTPUT_FOLDER
+// Draws the images of the skins "Opus (internal)" and "Opus Dark (internal)":
+// Master.bmp (24 bits, the skin's small parts cut by rectangle, fuchsia where
+// nothing is drawn) and ButtonHuge.bmp (8 bits, three big button states over
+// their mask row). Both skins share every shape and size; the dark palette
+// only moves the colours.
+// Usage: GenerateSkinImages OUTPUT_FOLDER [dark]
 //
 // The rectangles below are the ones Options.dat names; keep the two in step.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -421,6 +425,28 @@ Image24 DrawButtonHuge()
     return image;
 }
 
+// The dark palette: each colour's lightness turned over onto a dark scale
+// (white becomes the darkest surface, the dark text grey a light one) with
+// its hue kept (and the blue's saturation), so the one quiet blue stays the
+// accent.
+// OptionsDark.dat holds the same mapping of the light skin's colours.
+Colour DarkTone(Colour c)
+{
+    double r = c.r / 255, g = c.g / 255, b = c.b / 255;
+    double hi = std::max({r, g, b}), lo = std::min({r, g, b});
+    double light = (hi + lo) / 2, chroma = hi - lo;
+    double darkLight = 0.13 + 0.8 * (1 - light);
+    double scale = 0;
+    if (chroma > 0) {
+        double saturation = chroma / (1 - std::fabs(2 * light - 1));
+        // Warm greys keep only a hint of warmth: at low lightness they would turn brown.
+        saturation *= std::min(1.0, saturation / 0.4);
+        scale = (1 - std::fabs(2 * darkLight - 1)) * saturation / chroma;
+    }
+    auto channel = [&](double v) { return std::clamp(darkLight + (v - light) * scale, 0.0, 1.0) * 255; };
+    return {channel(r), channel(g), channel(b)};
+}
+
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
 {
     std::ofstream out(path, std::ios::binary);
@@ -432,10 +458,13 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: GenerateSkinImages OUTPUT_FOLDER\n");
+    bool dark = argc == 3 && std::string(argv[2]) == "dark";
+    if (argc != 2 && !dark) {
+        std::fprintf(stderr, "usage: GenerateSkinImages OUTPUT_FOLDER [dark]\n");
         return 2;
     }
+    if (dark)
+        SetPixelTone(DarkTone);
     std::string folder = std::string(argv[1]) + "/";
     std::optional<std::vector<uint8_t>> huge = EncodeBmp8(DrawButtonHuge());
     if (!huge) {

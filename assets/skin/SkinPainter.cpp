@@ -34,8 +34,22 @@ Colour Mix(Colour a, Colour b, double t)
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
+// The palette's tone, applied to every colour as it becomes a pixel: the
+// shapes and their colour relations are drawn once, the palette decides
+// where on the light-dark scale they land.
+namespace {
+Colour (*pixelTone)(Colour) = nullptr;
+}
+
+void SetPixelTone(Colour (*tone)(Colour))
+{
+    pixelTone = tone;
+}
+
 Rgb24 ToPixel(Colour c)
 {
+    if (pixelTone)
+        c = pixelTone(c);
     return {Channel(c.b), Channel(c.g), Channel(c.r)};
 }
 

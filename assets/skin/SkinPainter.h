@@ -17,6 +17,8 @@ struct Colour {
 constexpr Colour Rgb(int r, int g, int b) { return {double(r), double(g), double(b)}; }
 Colour Mix(Colour a, Colour b, double t);  // a at t = 0, b at t = 1
 Rgb24 ToPixel(Colour c);
+// Every colour passes through tone on its way to a pixel (nullptr: as drawn).
+void SetPixelTone(Colour (*tone)(Colour));
 
 // A shape answers whether a point (in pixel units, pixel centres at .5) is inside.
 using Shape = std::function<bool(double x, double y)>;

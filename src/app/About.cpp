@@ -1,5 +1,6 @@
 #include "app/About.h"
 
+#include "app/ReadableText.h"
 #include "fileservices/ShellServices.h"
 #include "toolkit/Application.h"
 #include "toolkit/FormData.h"
@@ -39,7 +40,7 @@ void TAboutBox::CommentsMouseMove(TComponent* sender, TShiftState, int, int)
     if (!label)
         return;
     label->SetCursor(crHandPoint);
-    label->Font().SetColor(LinkHoverColor);
+    label->Font().SetColor(ReadableText(LinkHoverColor, "WEBBUTTON", true));
 }
 
 void TAboutBox::CommentsMouseLeave(TComponent* sender)
@@ -48,7 +49,7 @@ void TAboutBox::CommentsMouseLeave(TComponent* sender)
     if (!label)
         return;
     label->SetCursor(crDefault);
-    label->Font().SetColor(clBlack);
+    label->Font().SetColor(ReadableText(clBlack));
 }
 
 void TAboutBox::CommentsClick(TComponent* sender)
@@ -136,4 +137,11 @@ void TAboutBox::ReadFormData()
     sLabel1->Font().SetName("MS Sans Serif");
     sLabel1->Font().SetSize(8);
     sLabel1->Font().SetColor(TitleColor);
+    FollowSkin();
+}
+
+void TAboutBox::FollowSkin()
+{
+    sLabelFX1->Font().SetColor(ReadableText(TitleColor));
+    sLabel1->Font().SetColor(ReadableText(TitleColor));
 }

@@ -39,6 +39,8 @@ public:
     void Image1Click(TComponent* sender);
     void Image1MouseMove(TComponent* sender, TShiftState shift, int x, int y);
     void Image1MouseLeave(TComponent* sender);
+    // Gives the title texts colours that read on the active skin (after a skin change too).
+    void FollowSkin();
 
 protected:
     void ReadFormData() override;

@@ -3,12 +3,15 @@
 // form is loading, then calls Loaded on each component and FormCreate.
 
 #include "app/frmMain.h"
+#include "app/About.h"
+#include "app/ReadableText.h"
 #include "toolkit/FormData.h"
 #include "toolkit/Resources.h"
 
 namespace {
 constexpr TColor EditTextColor = 4276545;  // 0x414141, dark grey
 constexpr const char* InternalSkinName = "Opus (internal)";
+constexpr const char* InternalDarkSkinName = "Opus Dark (internal)";
 
 void SetUpFileNameEdit(TsFilenameEdit* edit, int tabOrder, const char* hint)
 {
@@ -125,14 +128,19 @@ void TForm1::ReadFormData()
     SetUpCommandButton(PvxButton4, 7, "Exit Parivex", "PVX_GLYPH_CLOSE");
     PvxButton4->OnClick = [this](TComponent* s) { PvxButton4Click(s); };
 
-    // The manager carries the internal skin whole, as its one internal skin.
+    // The manager carries the internal skins whole, light and dark, and takes
+    // the one matching the system's colour mode.
     sSkinManager1 = new TsSkinManager(this);
     sSkinManager1->SetName("sSkinManager1");
     TsStoredSkin opus;
     opus.Name = InternalSkinName;
     opus.Data = LoadResourceData("OPUSSKIN", MAKEINTRESOURCEA(10));  // RT_RCDATA
     sSkinManager1->InternalSkins().push_back(std::move(opus));
-    sSkinManager1->SetSkinName(InternalSkinName);
+    TsStoredSkin opusDark;
+    opusDark.Name = InternalDarkSkinName;
+    opusDark.Data = LoadResourceData("OPUSDARKSKIN", MAKEINTRESOURCEA(10));
+    sSkinManager1->InternalSkins().push_back(std::move(opusDark));
+    sSkinManager1->FollowSystemColorMode(InternalSkinName, InternalDarkSkinName);
 
     sSkinProvider1 = new TsSkinProvider(this);
     sSkinProvider1->SetName("sSkinProvider1");
@@ -167,6 +175,15 @@ void TForm1::ReadFormData()
     Folder1->SetName("Folder1");
     Folder1->SetTitle("Select Target");
     Folder1->SetRoot(TWinPaths::Desktop);
+
+    // The status line's own colour, and the About box's, follow a skin change.
+    auto followSkin = [this] {
+        Label1->Font().SetColor(ReadableText(clWindowText));
+        if (AboutBox)
+            AboutBox->FollowSkin();
+    };
+    sSkinManager1->OnAfterChange = [followSkin](TComponent*) { followSkin(); };
+    followSkin();
 
     SetActiveControl(FileName1);
 }

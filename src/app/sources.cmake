@@ -20,6 +20,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/StoredFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMainData.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReadableText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartUp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TaskbarProgress.cpp

@@ -10,6 +10,7 @@ target_sources(pvx_core PRIVATE
 target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Blit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ColorBlend.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Contrast.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FadeCopy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Gradient.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Gray.cpp

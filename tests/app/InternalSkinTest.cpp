@@ -15,7 +15,7 @@ TEST_F(MainWindowTest, TheManagerCarriesTheEmbeddedInternalSkinAndLoadsIt)
 {
     TsSkinManager* manager = form->sSkinManager1;
     ASSERT_NE(manager, nullptr);
-    ASSERT_EQ(manager->InternalSkins().size(), 1u);
+    ASSERT_EQ(manager->InternalSkins().size(), 2u);
     const TsStoredSkin& opus = manager->InternalSkins()[0];
     EXPECT_EQ(opus.Name, "Opus (internal)");
     EXPECT_EQ(manager->SkinName(), "Opus (internal)");

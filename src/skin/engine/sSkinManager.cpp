@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <new>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/SkinDistribution.h"
 #include "skin/engine/SkinHook.h"
+#include "skin/engine/SystemColorMode.h"
 #include "skin/gdi/WicJpegDecoder.h"
 #include "skin/model/SkinFileNames.h"
 #include "skin/model/SkinLocation.h"
@@ -184,6 +186,34 @@ void TsSkinManager::SetSkinName(const std::string& name)
     if (!active_)
         return;
     ChangeSkin();
+}
+
+void TsSkinManager::FollowSystemColorMode(const std::string& lightSkin, const std::string& darkSkin)
+{
+    lightSkin_ = lightSkin;
+    darkSkin_ = darkSkin;
+    SetSkinName(SystemAppsUseDark() ? darkSkin_ : lightSkin_);
+}
+
+namespace {
+BOOL CALLBACK RepaintWindow(HWND window, LPARAM)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return TRUE;
+}
+}  // namespace
+
+void TsSkinManager::SystemSettingChanged(const char* area)
+{
+    if (lightSkin_.empty() || !area || std::strcmp(area, kColorModeSettingArea) != 0)
+        return;
+    const std::string& wanted = SystemAppsUseDark() ? darkSkin_ : lightSkin_;
+    if (wanted == skinName_)
+        return;
+    SetSkinName(wanted);
+    // Dialogs skinned through the hook are no forms: they take the new skin
+    // when they paint next.
+    EnumThreadWindows(GetCurrentThreadId(), RepaintWindow, 0);
 }
 
 void TsSkinManager::ChangeSkin()

@@ -115,6 +115,13 @@ public:
     // files there, sorted; firstName gets the first name added.
     void ListSkins(std::vector<std::string>& list, int kind, std::string* firstName = nullptr) const;
 
+    // Takes the dark skin when the system asks apps for dark, the light one
+    // otherwise, and from then on follows the system's colour mode.
+    void FollowSystemColorMode(const std::string& lightSkin, const std::string& darkSkin);
+    // A WM_SETTINGCHANGE for area (may be null): on a colour mode change,
+    // the matching skin goes live and every window of the thread is repainted.
+    void SystemSettingChanged(const char* area);
+
     void BroadcastSkinLoaded(bool repaint);
     void BroadcastRepaint();
     void BroadcastSkinRemoved();
@@ -154,6 +161,7 @@ private:
     TsOwnerQuery ownerQuery_;
     const TsFileReader* fileReader_;
     std::vector<HWND> frozenForms_;  // windows whose drawing a skin change turned off
+    std::string lightSkin_, darkSkin_;  // skins of the followed colour modes; empty when not followed
 };
 
 // The process's default skin manager, or nullptr.

@@ -9,4 +9,5 @@ target_sources(pvx_skin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinPlaces.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sCommonData.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sSkinManager.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SystemColorMode.cpp
 )

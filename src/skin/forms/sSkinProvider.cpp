@@ -600,6 +600,8 @@ void TsSkinProvider::HandleMessage(TMessage& m)
     case WM_SETTINGCHANGE:
         skinData_->CacheInvalid = true;
         Pass(m);
+        if (TsSkinManager* manager = SkinManager())
+            manager->SystemSettingChanged(reinterpret_cast<const char*>(m.LParam));
         return;
     case WM_ACTIVATE:
         Pass(m);
