@@ -14,7 +14,8 @@
 # With PVX_COLOR_MODE=dark (or light) the run's prefix first gets the system's
 # app colour mode set (Personalize\AppsUseLightTheme 0 or 1), so every window
 # comes up in that look; without it the prefix is left as it is. The value stays
-# in the prefix, which the tests share: PVX_COLOR_MODE=light puts light back.
+# in the prefix (PVX_COLOR_MODE=light puts light back); the tests, which share
+# the prefix, remove it when they start.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shot=""

@@ -95,6 +95,11 @@ void RemoveFoldersOfEndedRuns()
 void PrepareTestProcess(const char* applicationTitle)
 {
     RemoveFoldersOfEndedRuns();
+    // The tests expect the light look; `PVX_COLOR_MODE=dark scripts/run.sh`
+    // leaves the dark setting in the prefix the tests share. Tests of the dark
+    // look set it themselves.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                       L"AppsUseLightTheme");
     static TApplication application;
     application.Initialize();
     application.SetTitle(applicationTitle);
