@@ -216,30 +216,30 @@ void TacDialogWnd::WndProc(TMessage& m)
         EraseBackground(m);
         return;
     case WM_NCHITTEST:
-        HitTest(m);
+        caption_.HitTest(m);
         return;
     case WM_NCLBUTTONDOWN:
-        NcLButtonDown(m);
+        caption_.NcLButtonDown(m);
         return;
     case WM_NCLBUTTONUP:
-        ButtonUp(m);
+        caption_.ButtonUp(m);
         return;
     case WM_NCLBUTTONDBLCLK:
-        NcLButtonDblClk(m);
+        caption_.NcLButtonDblClk(m);
         return;
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONUP:
-        NcRButton(m);
+        caption_.NcRButton(m);
         return;
     case WM_NCMOUSELEAVE:
-        SetHotHitCode(0);
+        caption_.SetHotHitCode(0);
         break;
     case WM_MOUSEMOVE:
         if (IsEnabled())
             ClearHotWindow();
         break;
     case WM_MOUSELEAVE:
-        SetHotHitCode(0);
+        caption_.SetHotHitCode(0);
         break;
     case WM_SIZE:
     case WM_WINDOWPOSCHANGED:

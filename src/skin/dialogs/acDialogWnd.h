@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "skin/dialogs/DialogText.h"
+#include "skin/forms/CaptionInput.h"
 #include "skin/forms/FramePainting.h"
 #include "skin/forms/sSystemMenu.h"
 #include "skin/frame/DialogFrame.h"
@@ -20,7 +21,14 @@
 class TacProvider;
 using TacSystemMenu = TsSystemMenu;
 
-class TacDialogWnd : public TacScrollWnd {
+// A caption button of some dialog is held down; a dialog's region is being set.
+struct TacDialogState {
+    bool DialogButtonPressed = false;
+    bool DialogRegionUpdating = false;
+};
+TacDialogState& DialogState();
+
+class TacDialogWnd : public TacScrollWnd, private TsCaptionOwner {
 public:
     // The section is "DIALOG"; manager: the default manager.
     TacDialogWnd(HWND window, TsSkinManager* manager);
@@ -41,10 +49,10 @@ public:
     int HotHitCode() const { return hotHitCode_; }
     const TsCaptionSlot& Slot(TsCaptionButton b) const { return slots_[std::size_t(b)]; }
     TacSystemMenu& SystemMenu() { return systemMenu_; }
-    TsFrameGeometry Geometry() const;
+    TsFrameGeometry Geometry() const override;
     Point ClientOffset() const { return Geometry().clientOffset; }
     // Shows the system menu at a screen point and carries out the choice.
-    void PopupSystemMenu(POINT at);
+    void PopupSystemMenu(POINT at) override;
 
     void WndProc(TMessage& m) override;
 
@@ -55,9 +63,9 @@ protected:
 
 private:
     TsDialogFrameFacts Facts() const;
-    TsCaptionButtonRules ButtonRules() const;
+    TsCaptionButtonRules ButtonRules() const override;
     void ChooseButtonImages();
-    void UpdateSystemMenu();
+    void UpdateSystemMenu() override;
     bool HandleCommand(TMessage& m);
     void Redraw(UINT flags);
 
@@ -69,21 +77,31 @@ private:
     void PaintCaptionText(const TsFrameGeometry& g);
     int SlotMask(TsCaptionButton b, bool& enabled) const;
     void DrawButton(TsCaptionButton b);
-    void RepaintButton(TsCaptionButton b);
+    void RepaintButton(TsCaptionButton b) override;
     void OutputFrame(TMessage& m);
     void UpdateRegion();
     void EraseBackground(TMessage& m);
     void AnswerBackground(TMessage& m);
     void AnswerDialogColor(TMessage& m);
 
-    // The mouse on the caption (acDialogWndInput.cpp).
-    void HitTest(TMessage& m);
-    void SetHotHitCode(int code);
-    void PressButton(int code);
-    void NcLButtonDown(TMessage& m);
-    void ButtonUp(TMessage& m);
-    void NcLButtonDblClk(TMessage& m);
-    void NcRButton(TMessage& m);
+    // The mouse on the caption (acDialogWndInput.cpp): the caption input's,
+    // over TsCaptionOwner.
+    HWND CaptionWindow() const override { return Window(); }
+    TsFormFrameState CaptionFrameState() const override { return DialogFrameState(Facts()); }
+    int CaptionButtonHeight() const override;
+    TsCaptionSlots& CaptionSlots() override { return slots_; }
+    int& HotCode() override { return hotHitCode_; }
+    bool& ButtonHeld() override { return DialogState().DialogButtonPressed; }
+    void PassOn(TMessage& m) override;
+    int HotCodeOfHit(int code) const override { return code == htSkinTransparent ? 0 : code; }
+    void ButtonHitByMouse() override;
+    int IconBottom(const TsFrameGeometry& g) const override;
+    bool KeyMenuAllowed() const override { return style_ & WS_SYSMENU; }
+    bool CaptionDoubleClickSizes() const override;
+    void CloseFromIcon() override;
+    bool PassesUnclickedRelease() const override { return false; }
+    bool RepressesOnDoubleClick() const override { return false; }
+    bool BorderlessPassesRightRelease() const override { return false; }
     void Activation(TMessage& m);
     void SysCommand(TMessage& m);
 
@@ -105,11 +123,6 @@ private:
     TacSystemMenu systemMenu_;
     TsSectionRef titleSection_;
     TsSolidBrushes brushes_;
+    TsCaptionInput caption_{*this};
 };
 
-// A caption button of some dialog is held down; a dialog's region is being set.
-struct TacDialogState {
-    bool DialogButtonPressed = false;
-    bool DialogRegionUpdating = false;
-};
-TacDialogState& DialogState();

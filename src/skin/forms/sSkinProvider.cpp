@@ -526,21 +526,21 @@ void TsSkinProvider::HandleMessage(TMessage& m)
         m.Result = 0;
         return;
     case WM_NCHITTEST:
-        HitTest(m);
+        caption_.HitTest(m);
         return;
     case WM_NCLBUTTONDOWN:
-        NcLButtonDown(m);
+        caption_.NcLButtonDown(m);
         return;
     case WM_NCLBUTTONUP:
     case WM_LBUTTONUP:
-        NcLButtonUp(m);
+        caption_.ButtonUp(m);
         return;
     case WM_NCLBUTTONDBLCLK:
-        NcLButtonDblClk(m);
+        caption_.NcLButtonDblClk(m);
         return;
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONUP:
-        NcRButton(m);
+        caption_.NcRButton(m);
         return;
     case WM_NCMOUSEMOVE:
         if (!trackingLeave_) {
@@ -551,18 +551,18 @@ void TsSkinProvider::HandleMessage(TMessage& m)
         return;
     case WM_NCMOUSELEAVE:
         trackingLeave_ = false;
-        SetHotHitCode(0);
+        caption_.SetHotHitCode(0);
         Pass(m);
         return;
     case WM_MOUSELEAVE:
     case CM_MOUSELEAVE:
-        SetHotHitCode(0);
+        caption_.SetHotHitCode(0);
         Pass(m);
         return;
     case WM_MOUSEMOVE:
         Pass(m);
         if (hotHitCode_ != 0)
-            SetHotHitCode(0);
+            caption_.SetHotHitCode(0);
         ClearHotWindow(form_->Handle());
         return;
     case WM_SYSCOMMAND:

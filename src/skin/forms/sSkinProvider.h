@@ -15,6 +15,7 @@
 #include "skin/engine/sCommonData.h"
 #include "skin/frame/CaptionButtons.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/forms/CaptionInput.h"
 #include "skin/forms/FramePainting.h"
 #include "skin/forms/sSystemMenu.h"
 #include "toolkit/Bitmap.h"
@@ -41,7 +42,7 @@ struct TsTitleButton {
     bool UseSkinData = true;
 };
 
-class TsSkinProvider : public TComponent, public TsFormSkinner {
+class TsSkinProvider : public TComponent, public TsFormSkinner, private TsCaptionOwner {
 public:
     explicit TsSkinProvider(TComponent* owner);
     ~TsSkinProvider() override;
@@ -77,14 +78,14 @@ public:
     const TsCaptionSlot& Slot(TsCaptionButton b) const { return slots_[std::size_t(b)]; }
     TsSystemMenu& SystemMenu() { return systemMenu_; }
     // The frame's geometry now, from the window's metrics.
-    TsFrameGeometry Geometry() const;
+    TsFrameGeometry Geometry() const override;
     // The window's state as the frame sees it.
     TsFormFrameState FrameState() const;
-    TsCaptionButtonRules ButtonRules() const;
+    TsCaptionButtonRules ButtonRules() const override;
     // Where the client area lies in the window (and in the cache).
     Point ClientOffset() const { return Geometry().clientOffset; }
     // Shows the system menu at a screen point and carries out the choice.
-    void PopupSystemMenu(POINT at);
+    void PopupSystemMenu(POINT at) override;
     // Fades the form in at its first painting (a provider made when the form was activated).
     void FadeInAtFirstPaint(unsigned milliseconds) { pendingFadeIn_ = milliseconds; }
     // The adapter skinning the form's standard controls; nullptr while unskinned.
@@ -103,7 +104,7 @@ private:
     void InitializeSkin();
     void RestoreWindowSystemLook();
     void ChooseButtonImages();
-    void UpdateSystemMenu();
+    void UpdateSystemMenu() override;
     void ApplyFormColor();
     // The standard controls: adapted while the form is skinned.
     void AttachAdapters(TWinControl* container = nullptr);
@@ -116,21 +117,31 @@ private:
     void PaintCaptionIcon(const TsFrameGeometry& g);
     void PaintCaptionText(const TsFrameGeometry& g);
     void DrawButton(TsCaptionButton b, bool dimmed);
-    void RepaintButton(TsCaptionButton b);
+    void RepaintButton(TsCaptionButton b) override;
     void OutputFrame(HDC dc);
     void UpdateRegion();
     void PaintClient(HDC dc, const RECT& area);
     void PrintWindowInto(HDC dc);
     bool CacheReady() const;
 
-    // The frame's mouse and commands (sSkinProviderInput.cpp).
-    void HitTest(TMessage& m);
-    void SetHotHitCode(int code);
-    void PressButton(int code);
-    void NcLButtonDown(TMessage& m);
-    void NcLButtonUp(TMessage& m);
-    void NcLButtonDblClk(TMessage& m);
-    void NcRButton(TMessage& m);
+    // The frame's mouse and commands (sSkinProviderInput.cpp); the caption
+    // buttons' part is the caption input's, over TsCaptionOwner.
+    HWND CaptionWindow() const override;
+    TsFormFrameState CaptionFrameState() const override { return FrameState(); }
+    int CaptionButtonHeight() const override;
+    TsCaptionSlots& CaptionSlots() override { return slots_; }
+    int& HotCode() override { return hotHitCode_; }
+    bool& ButtonHeld() override { return buttonPressed_; }
+    void PassOn(TMessage& m) override { Pass(m); }
+    int HotCodeOfHit(int code) const override;
+    int IconBottom(const TsFrameGeometry& g) const override { return g.bottomFrame + g.iconHeight; }
+    bool KeyMenuAllowed() const override;
+    bool CaptionDoubleClickSizes() const override;
+    void CloseFromIcon() override;
+    void MinimizeClicked() override;
+    bool PassesUnclickedRelease() const override { return true; }
+    bool RepressesOnDoubleClick() const override { return true; }
+    bool BorderlessPassesRightRelease() const override { return true; }
     void SysCommand(TMessage& m);
     void Activation(TMessage& m);
     void TextChange(TMessage& m);
@@ -168,6 +179,7 @@ private:
     TsSystemMenu systemMenu_;
     TsSectionRef titleSection_;
     bool trackingLeave_ = false;
+    TsCaptionInput caption_{*this};
 };
 
 // The form skinning component of a form, or nullptr.

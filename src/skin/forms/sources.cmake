@@ -2,6 +2,7 @@
 # and system menu, the fade of a form into view, and the providers the
 # activation hook gives forms without one.
 target_sources(pvx_skin PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CaptionInput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FormAnimation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FramePainting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RunTimeProviders.cpp
