@@ -186,18 +186,7 @@ protected:
 
     void OpenFileDialog()
     {
-        std::wstring initial = FromSystemCodePage(dir.Path());
-        Answer("Open", "Cancel", [&] {
-            wchar_t file[MAX_PATH] = {};
-            OPENFILENAMEW ofn{};
-            ofn.lStructSize = sizeof ofn;
-            ofn.hwndOwner = form->Handle();
-            ofn.lpstrFile = file;
-            ofn.nMaxFile = MAX_PATH;
-            ofn.lpstrInitialDir = initial.c_str();
-            ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-            GetOpenFileNameW(&ofn);
-        });
+        Answer("Open", "Cancel", [&] { ShowOpenFileDialog(form->Handle(), dir.Path()); });
     }
 
     TempDir dir;

@@ -1,6 +1,7 @@
 #include "support/WinTestHelpers.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -103,6 +104,20 @@ void PrepareTestProcess(const char* applicationTitle)
     static TApplication application;
     application.Initialize();
     application.SetTitle(applicationTitle);
+}
+
+void ShowOpenFileDialog(HWND owner, const std::string& initialFolder)
+{
+    std::wstring initial = FromSystemCodePage(initialFolder);
+    wchar_t file[MAX_PATH] = {};
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrInitialDir = initial.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    GetOpenFileNameW(&ofn);
 }
 
 void PumpMessages()

@@ -22,6 +22,10 @@ void PumpMessages();
 // passed; returns done()'s last answer. For waiting on timers, not a delay.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
+// The system's open-file dialog (Explorer style, wide) owned by `owner`, in
+// `initialFolder`; returns once it closes, so a test answers it from a timer.
+void ShowOpenFileDialog(HWND owner, const std::string& initialFolder);
+
 // Posts a key press to a window and lets the application's loop handle it, as
 // if the user had pressed it while that window had the focus.
 void PressKey(HWND window, WORD key, bool shift = false);

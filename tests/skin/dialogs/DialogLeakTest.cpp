@@ -68,18 +68,7 @@ TEST_F(DialogLeakTest, TheDeleteConfirmation)
 TEST_F(DialogLeakTest, TheOpenFileDialog)
 {
     dir.WriteFile("a.txt", "a");
-    std::wstring initial = FromSystemCodePage(dir.Path());
-    Repeat("Open", "Cancel", [&] {
-        wchar_t file[MAX_PATH] = {};
-        OPENFILENAMEW ofn{};
-        ofn.lStructSize = sizeof ofn;
-        ofn.hwndOwner = form->Handle();
-        ofn.lpstrFile = file;
-        ofn.nMaxFile = MAX_PATH;
-        ofn.lpstrInitialDir = initial.c_str();
-        ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-        GetOpenFileNameW(&ofn);
-    });
+    Repeat("Open", "Cancel", [&] { ShowOpenFileDialog(form->Handle(), dir.Path()); });
 }
 
 }  // namespace
