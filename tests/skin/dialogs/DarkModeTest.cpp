@@ -4,6 +4,7 @@
 
 #include "app/MainWindowFixture.h"
 #include "controls/PvxControlTestSupport.h"
+#include "gfx/Contrast.h"
 #include "skin/dialogs/DialogTestSupport.h"
 #include "skin/engine/SystemColorMode.h"
 #include "toolkit/SysUtils.h"
@@ -64,6 +65,33 @@ double BackgroundBrightness(HWND dialog)
 }
 
 constexpr double DarkAtMost = 90, LightAtLeast = 170;
+
+struct CaptionInk {
+    uint32_t face = 0, ink = 0;
+};
+
+// The button's face (its centre row at the left quarter, clear of the
+// caption) and the pixel of its caption's middle band that differs most
+// from it: the ink a user reads.
+CaptionInk CaptionInkOf(HWND button)
+{
+    Image24 image = GrabWindowAsIs(button);
+    CaptionInk found;
+    int w = image.Width(), h = image.Height();
+    if (w < 8 || h < 8)
+        return found;
+    found.face = ToColorRef(image.At(w / 6, h / 2));
+    double best = 1;
+    for (int y = h / 3; y < h - h / 3; ++y)
+        for (int x = w / 3; x < w - w / 3; ++x) {
+            uint32_t c = ToColorRef(image.At(x, y));
+            if (double ratio = ContrastRatio(c, found.face); ratio > best) {
+                best = ratio;
+                found.ink = c;
+            }
+        }
+    return found;
+}
 
 // The value is set before the main window is made, and removed afterwards:
 // the prefix's other tests run in light mode.
@@ -132,10 +160,12 @@ TEST_F(DarkModeTest, TheErrorBoxAndTheOpenFileDialogComeUpDark)
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     HWND box = nullptr;
     double boxBrightness = -1;
+    CaptionInk ok;
     {
         ModalSteps run({[&] { return (box = FindVisibleDialog("File comparing utility")) != nullptr; },
                         [&] {
                             boxBrightness = Brightness(box);
+                            ok = CaptionInkOf(FindChildWindow(box, "Button", "OK"));
                             PressButton(box, "OK");
                             return true;
                         }});
@@ -144,6 +174,10 @@ TEST_F(DarkModeTest, TheErrorBoxAndTheOpenFileDialogComeUpDark)
     }
     CloseHandle(holder);
     EXPECT_LT(boxBrightness, DarkAtMost) << "error box";
+    // The default button's caption: light ink on the dark face, readable.
+    EXPECT_LT(RelativeLuminance(ok.face), 0.1) << std::hex << ok.face;
+    EXPECT_GT(RelativeLuminance(ok.ink), RelativeLuminance(ok.face)) << std::hex << ok.ink;
+    EXPECT_GE(ContrastRatio(ok.ink, ok.face), kReadableContrast) << std::hex << ok.ink << " on " << ok.face;
 
     HWND dialog = nullptr;
     double dialogBrightness = -1;
