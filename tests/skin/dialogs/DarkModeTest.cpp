@@ -109,6 +109,22 @@ protected:
         RemoveAppsUseLightTheme();
     }
 
+    // The system's open-file dialog over the main window, in folder; the
+    // test's steps answer it.
+    void ShowOpenFileDialog(const std::string& folder)
+    {
+        wchar_t file[MAX_PATH] = {};
+        std::wstring initial = FromSystemCodePage(folder);
+        OPENFILENAMEW ofn{};
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = form->Handle();
+        ofn.lpstrFile = file;
+        ofn.nMaxFile = MAX_PATH;
+        ofn.lpstrInitialDir = initial.c_str();
+        ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+        GetOpenFileNameW(&ofn);
+    }
+
     // Every part of the main window a user sees: the form, an edit, both details panes.
     void ExpectMainWindow(bool dark)
     {
@@ -187,16 +203,7 @@ TEST_F(DarkModeTest, TheErrorBoxAndTheOpenFileDialogComeUpDark)
                         PressButton(dialog, "Cancel");
                         return true;
                     }});
-    wchar_t file[MAX_PATH] = {};
-    std::wstring initial = FromSystemCodePage(dir.Path());
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = form->Handle();
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrInitialDir = initial.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-    GetOpenFileNameW(&ofn);
+    ShowOpenFileDialog(dir.Path());
     EXPECT_TRUE(run.Finished());
     // Its file list keeps the system's window colour: the list view is drawn by
     // the system, only its frame and bars by the skin.
@@ -221,6 +228,29 @@ TEST_F(DarkModeTest, ChangingTheSettingSwitchesTheLookLiveAndBack)
     BroadcastColorModeChange();
     EXPECT_EQ(form->sSkinManager1->SkinName(), "Opus Dark (internal)");
     ExpectMainWindow(true);
+}
+
+// A dialog of the system that is open while the setting changes takes the
+// new look at once.
+TEST_F(DarkModeTest, AnOpenDialogFollowsTheSwitch)
+{
+    TempDir dir;
+    HWND dialog = nullptr;
+    double before = -1, after = -1;
+    ModalSteps run({[&] { return (dialog = FindVisibleDialog("Open")) != nullptr; },
+                    [&] {
+                        before = BackgroundBrightness(dialog);
+                        SetAppsUseLightTheme(1);
+                        BroadcastColorModeChange();
+                        after = BackgroundBrightness(dialog);
+                        PressButton(dialog, "Cancel");
+                        return true;
+                    }});
+    ShowOpenFileDialog(dir.Path());
+    EXPECT_TRUE(run.Finished());
+    EXPECT_EQ(form->sSkinManager1->SkinName(), "Opus (internal)");
+    EXPECT_LT(before, DarkAtMost);
+    EXPECT_GT(after, LightAtLeast);
 }
 
 }  // namespace
