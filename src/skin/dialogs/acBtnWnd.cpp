@@ -2,12 +2,14 @@
 
 #include <windowsx.h>
 
+#include "gfx/Contrast.h"
 #include "gfx/FadeCopy.h"
 #include "skin/dialogs/DialogText.h"
 #include "skin/engine/EngineState.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/model/SkinColors.h"
 #include "skin/model/SkinModel.h"
 #include "skin/paint/CornerRefill.h"
 #include "skin/paint/GlyphMask.h"
@@ -18,6 +20,20 @@
 namespace {
 
 constexpr double kDisabledBackgroundShare = 0.4;
+
+// Whether a lit button (hot, pressed or default) takes the section's hot text
+// colours on the face it is painted on. A skin may leave the hot colour out
+// (it then reads as black): where that does not read on the face and the
+// plain font colour reads better, the caption keeps the plain one.
+bool HotCaptionReads(const TsSectionRef& section, uint32_t face)
+{
+    if (!section.IsValid())
+        return true;
+    uint32_t hot = uint32_t(ResolveSkinColor(section.Data().HotFontColor[0]));
+    uint32_t plain = uint32_t(ResolveSkinColor(section.Data().FontColor[0]));
+    double hotContrast = ContrastRatio(hot, face);
+    return hotContrast >= kReadableContrast || hotContrast >= ContrastRatio(plain, face);
+}
 
 }  // namespace
 
@@ -71,7 +87,7 @@ void TacBtnWnd::PrepareCache()
     data.CacheInvalid = false;
 }
 
-void TacBtnWnd::PaintFace(HDC dc, View24, int state)
+void TacBtnWnd::PaintFace(HDC dc, View24 pixels, int state)
 {
     std::wstring text = WideWindowTextOf(Window());
     Size size = WindowSize();
@@ -83,8 +99,12 @@ void TacBtnWnd::PaintFace(HDC dc, View24, int state)
     Rect r{side - 1, top, size.width - side + 2, size.height - top};
     if (state == 2)
         r = r.Translated(1, 1);
-    DrawDialogText(dc, text, Font(), SkinData().Section(), IsEnabled(), state != 0, DT_CENTER | DT_EXPANDTABS | wrap,
-                   r);
+    bool hot = state != 0;
+    if (hot && pixels.Width() > 0 && pixels.Height() > 0) {
+        GdiFlush();  // the face painted so far is read from the cache's pixels
+        hot = HotCaptionReads(SkinData().Section(), ToColorRef(pixels.At(pixels.Width() / 2, pixels.Height() / 2)));
+    }
+    DrawDialogText(dc, text, Font(), SkinData().Section(), IsEnabled(), hot, DT_CENTER | DT_EXPANDTABS | wrap, r);
     bool focusShown = SendMessageW(Window(), BM_GETSTATE, 0, 0) & BST_FOCUS;
     const TsSectionRef& section = SkinData().Section();
     if (IsEnabled() && focusShown && !text.empty() && section.IsValid() && section.Data().ShowFocus) {

@@ -13,6 +13,10 @@ struct TsSkinHookHandlers {
     // The hook goes with the skin: what it made for the windows it saw
     // lets go of them (open dialogs get their own look back).
     std::function<void()> Removed;
+    // The skin changed while the hook stays: what it made for the windows it
+    // saw takes the new skin and repaints (open dialogs are no forms and
+    // hear nothing of the change otherwise).
+    std::function<void()> SkinChanged;
 };
 
 // The one set of handlers of the process; empty members do nothing.

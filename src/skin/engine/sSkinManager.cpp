@@ -458,8 +458,11 @@ void TsSkinManager::BroadcastSkinLoaded(bool repaint)
         Distribute(scSkinLoaded);
     }
     model_.SkinData().Active = true;
-    if (IsDefault())
+    if (IsDefault()) {
         InstallSkinHook();
+        if (const auto& changed = SkinHookHandlers().SkinChanged)
+            changed();
+    }
     if (repaint)
         BroadcastRepaint();
 }

@@ -132,6 +132,30 @@ void HookRemoved()
     FreeReleased();
 }
 
+BOOL CALLBACK RepaintAdaptedChild(HWND child, LPARAM manager)
+{
+    if (TacMainWnd::FromWindow(child)) {
+        SendSkinCommand(child, scSkinLoaded, 0, manager);
+        SendSkinCommand(child, scRepaint, 0, manager);
+    }
+    return TRUE;
+}
+
+// Each open dialog, then its adapted children, resolve the new skin's
+// sections and paint from it.
+void SkinChanged()
+{
+    auto manager = reinterpret_cast<LPARAM>(DefaultManager());
+    for (const auto& provider : Providers()) {
+        if (!provider->DialogAdapter() || provider->DialogGone())
+            continue;
+        HWND dialog = provider->Window();
+        SendSkinCommand(dialog, scSkinLoaded, 0, manager);
+        SendSkinCommand(dialog, scRepaint, 0, manager);
+        EnumChildWindows(dialog, RepaintAdaptedChild, manager);
+    }
+}
+
 }  // namespace
 
 TacProvider::TacProvider(TCustomForm* form) : window_(form->Handle()), provider_(new TsSkinProvider(form))
@@ -203,6 +227,7 @@ void InstallRunTimeProviders()
     handlers.Activate = Activating;
     handlers.Destroy = Destroying;
     handlers.Removed = HookRemoved;
+    handlers.SkinChanged = SkinChanged;
 }
 
 int RunTimeProviderCount()

@@ -4,6 +4,7 @@
 
 #include "app/MainWindowFixture.h"
 #include "controls/PvxControlTestSupport.h"
+#include "gfx/Contrast.h"
 #include "skin/dialogs/DialogTestSupport.h"
 #include "skin/engine/SystemColorMode.h"
 #include "toolkit/SysUtils.h"
@@ -65,6 +66,33 @@ double BackgroundBrightness(HWND dialog)
 
 constexpr double DarkAtMost = 90, LightAtLeast = 170;
 
+struct CaptionInk {
+    uint32_t face = 0, ink = 0;
+};
+
+// The button's face (its centre row at the left quarter, clear of the
+// caption) and the pixel of its caption's middle band that differs most
+// from it: the ink a user reads.
+CaptionInk CaptionInkOf(HWND button)
+{
+    Image24 image = GrabWindowAsIs(button);
+    CaptionInk found;
+    int w = image.Width(), h = image.Height();
+    if (w < 8 || h < 8)
+        return found;
+    found.face = ToColorRef(image.At(w / 6, h / 2));
+    double best = 1;
+    for (int y = h / 3; y < h - h / 3; ++y)
+        for (int x = w / 3; x < w - w / 3; ++x) {
+            uint32_t c = ToColorRef(image.At(x, y));
+            if (double ratio = ContrastRatio(c, found.face); ratio > best) {
+                best = ratio;
+                found.ink = c;
+            }
+        }
+    return found;
+}
+
 // The value is set before the main window is made, and removed afterwards:
 // the prefix's other tests run in light mode.
 class DarkModeTest : public MainWindowTest {
@@ -79,6 +107,22 @@ protected:
     {
         MainWindowTest::TearDown();
         RemoveAppsUseLightTheme();
+    }
+
+    // The system's open-file dialog over the main window, in folder; the
+    // test's steps answer it.
+    void ShowOpenFileDialog(const std::string& folder)
+    {
+        wchar_t file[MAX_PATH] = {};
+        std::wstring initial = FromSystemCodePage(folder);
+        OPENFILENAMEW ofn{};
+        ofn.lStructSize = sizeof ofn;
+        ofn.hwndOwner = form->Handle();
+        ofn.lpstrFile = file;
+        ofn.nMaxFile = MAX_PATH;
+        ofn.lpstrInitialDir = initial.c_str();
+        ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+        GetOpenFileNameW(&ofn);
     }
 
     // Every part of the main window a user sees: the form, an edit, both details panes.
@@ -132,10 +176,12 @@ TEST_F(DarkModeTest, TheErrorBoxAndTheOpenFileDialogComeUpDark)
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     HWND box = nullptr;
     double boxBrightness = -1;
+    CaptionInk ok;
     {
         ModalSteps run({[&] { return (box = FindVisibleDialog("File comparing utility")) != nullptr; },
                         [&] {
                             boxBrightness = Brightness(box);
+                            ok = CaptionInkOf(FindChildWindow(box, "Button", "OK"));
                             PressButton(box, "OK");
                             return true;
                         }});
@@ -144,6 +190,10 @@ TEST_F(DarkModeTest, TheErrorBoxAndTheOpenFileDialogComeUpDark)
     }
     CloseHandle(holder);
     EXPECT_LT(boxBrightness, DarkAtMost) << "error box";
+    // The default button's caption: light ink on the dark face, readable.
+    EXPECT_LT(RelativeLuminance(ok.face), 0.1) << std::hex << ok.face;
+    EXPECT_GT(RelativeLuminance(ok.ink), RelativeLuminance(ok.face)) << std::hex << ok.ink;
+    EXPECT_GE(ContrastRatio(ok.ink, ok.face), kReadableContrast) << std::hex << ok.ink << " on " << ok.face;
 
     HWND dialog = nullptr;
     double dialogBrightness = -1;
@@ -153,16 +203,7 @@ TEST_F(DarkModeTest, TheErrorBoxAndTheOpenFileDialogComeUpDark)
                         PressButton(dialog, "Cancel");
                         return true;
                     }});
-    wchar_t file[MAX_PATH] = {};
-    std::wstring initial = FromSystemCodePage(dir.Path());
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = form->Handle();
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrInitialDir = initial.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-    GetOpenFileNameW(&ofn);
+    ShowOpenFileDialog(dir.Path());
     EXPECT_TRUE(run.Finished());
     // Its file list keeps the system's window colour: the list view is drawn by
     // the system, only its frame and bars by the skin.
@@ -187,6 +228,29 @@ TEST_F(DarkModeTest, ChangingTheSettingSwitchesTheLookLiveAndBack)
     BroadcastColorModeChange();
     EXPECT_EQ(form->sSkinManager1->SkinName(), "Opus Dark (internal)");
     ExpectMainWindow(true);
+}
+
+// A dialog of the system that is open while the setting changes takes the
+// new look at once.
+TEST_F(DarkModeTest, AnOpenDialogFollowsTheSwitch)
+{
+    TempDir dir;
+    HWND dialog = nullptr;
+    double before = -1, after = -1;
+    ModalSteps run({[&] { return (dialog = FindVisibleDialog("Open")) != nullptr; },
+                    [&] {
+                        before = BackgroundBrightness(dialog);
+                        SetAppsUseLightTheme(1);
+                        BroadcastColorModeChange();
+                        after = BackgroundBrightness(dialog);
+                        PressButton(dialog, "Cancel");
+                        return true;
+                    }});
+    ShowOpenFileDialog(dir.Path());
+    EXPECT_TRUE(run.Finished());
+    EXPECT_EQ(form->sSkinManager1->SkinName(), "Opus (internal)");
+    EXPECT_LT(before, DarkAtMost);
+    EXPECT_GT(after, LightAtLeast);
 }
 
 }  // namespace
