@@ -39,15 +39,6 @@ std::wstring Widen(const std::string& text)
     return wide;
 }
 
-std::string Narrow(const std::wstring& text)
-{
-    std::string narrow(text.size() * 3, '\0');
-    int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), narrow.data(),
-                                     int(narrow.size()), nullptr, nullptr);
-    narrow.resize(size_t(length));
-    return narrow;
-}
-
 std::wstring BuildPath(const char* unixPath)
 {
     std::wstring path = L"Z:" + Widen(unixPath);

@@ -6,8 +6,6 @@
 #include "core/PeImports.h"
 #include "core/SystemDlls.h"
 
-namespace {
-
 std::string Narrow(const std::wstring& text)
 {
     std::string narrow(text.size() * 3, '\0');
@@ -16,8 +14,6 @@ std::string Narrow(const std::wstring& text)
     narrow.resize(size_t(length));
     return narrow;
 }
-
-}  // namespace
 
 std::wstring WindowsPathOfBuildFile(const std::string& unixPath)
 {

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// UTF-8 of a wide text, for the messages of failed checks.
+std::string Narrow(const std::wstring& text);
+
 // "Z:" and the path with backslashes.
 std::wstring WindowsPathOfBuildFile(const std::string& unixPath);
 
