@@ -147,6 +147,15 @@ bool TacPanelWnd::HandleCommand(TMessage& m)
         RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
         m.Result = 0;
         return true;
+    case scSkinRemoved:
+        if (FromOwnManager(m)) {
+            // Nothing of the old skin is painted again, even before the adapter goes:
+            // the binding forgets its section (index -1).
+            data.HandleSkinCommand(m);
+            if (TPanel* panel = Panel(); panel && !panel->IsDestroying())
+                panel->ControlStyle &= ~unsigned(csOpaque);
+        }
+        return false;
     default:
         // The handled-query and the others are the base's.
         return false;
