@@ -148,13 +148,12 @@ bool TacPanelWnd::HandleCommand(TMessage& m)
         m.Result = 0;
         return true;
     case scSkinRemoved:
-        if (FromOwnManager(m)) {
-            // Nothing of the old skin is painted again, even before the adapter goes:
-            // the binding forgets its section (index -1).
+        // Nothing of the old skin is painted again, even before the adapter
+        // goes: the binding forgets its section (index -1). The opaque style
+        // stays: a panel is opaque by its own design, and detaching takes
+        // back only what the adapter added.
+        if (FromOwnManager(m))
             data.HandleSkinCommand(m);
-            if (TPanel* panel = Panel(); panel && !panel->IsDestroying())
-                panel->ControlStyle &= ~unsigned(csOpaque);
-        }
         return false;
     default:
         // The handled-query and the others are the base's.
