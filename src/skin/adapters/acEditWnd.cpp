@@ -17,7 +17,7 @@ namespace {
 // Asked of a disabled window before its frame is painted: it may set the
 // disabled look it wants in the adapters' shared state.
 constexpr auto kQueryDisabledKind = TsSkinCommand(35);
-constexpr LPARAM kPrintClientFlags = 36;  // PRF_CLIENT | PRF_CHILDREN
+constexpr LPARAM kPrintClientFlags = PRF_CLIENT | PRF_OWNED;  // 36
 
 int32_t Rgb(TColor color)
 {

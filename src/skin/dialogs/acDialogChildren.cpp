@@ -36,9 +36,11 @@ std::string LowerClassName(HWND window)
 TacWindowAdapterPtr StaticAdapter(HWND child, LONG style, TsSkinManager* manager)
 {
     LONG type = style & SS_TYPEMASK;
-    if ((style & 3) == 3 || (style & 0xE) == 0xE)
+    // Bit tests as the types are compared: SS_BLACKFRAME, SS_SIMPLE and
+    // SS_ENHMETAFILE pass for icons too, and SS_OWNERDRAW's bits stop the rest.
+    if ((style & SS_ICON) == SS_ICON || (style & SS_BITMAP) == SS_BITMAP)
         return MakeWindowAdapter<TacIconWnd>(true, child, manager);
-    if ((style & 0xD) == 0xD || type == SS_GRAYRECT || type == SS_WHITERECT || type == SS_SIMPLE)
+    if ((style & SS_OWNERDRAW) == SS_OWNERDRAW || type == SS_GRAYRECT || type == SS_WHITERECT || type == SS_SIMPLE)
         return nullptr;
     return MakeWindowAdapter<TacStaticWnd>(true, child, manager);
 }
@@ -48,9 +50,11 @@ TacWindowAdapterPtr ButtonAdapter(HWND child, LONG style, TsSkinManager* manager
     LONG type = style & BS_TYPEMASK;
     if (type == BS_OWNERDRAW || type == BS_USERBUTTON)
         return nullptr;  // drawn by their owner
-    if ((type & 7) == 7)
+    if ((type & BS_GROUPBOX) == BS_GROUPBOX)
         return MakeWindowAdapter<TacGroupBoxWnd>(true, child, manager);
-    if ((type & 3) == 3 || (type & 2) || (type & 5) == 5 || (type & 9) == 9 || (type & 4))
+    // Bit tests: every check box and radio button type has one of these bits.
+    if ((type & BS_AUTOCHECKBOX) == BS_AUTOCHECKBOX || (type & BS_CHECKBOX) || (type & BS_3STATE) == BS_3STATE ||
+        (type & BS_AUTORADIOBUTTON) == BS_AUTORADIOBUTTON || (type & BS_RADIOBUTTON))
         return MakeWindowAdapter<TacCheckBoxWnd>(true, child, manager);
     return MakeWindowAdapter<TacBtnWnd>(true, child, "BUTTON", manager);
 }
