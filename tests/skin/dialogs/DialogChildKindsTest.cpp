@@ -14,6 +14,7 @@
 #include "controls/PvxControlTestSupport.h"
 #include "skin/adapters/acEditWnd.h"
 #include "skin/dialogs/DialogTestSupport.h"
+#include "skin/dialogs/acBtnWnd.h"
 #include "skin/dialogs/acComboBoxWnd.h"
 #include "skin/dialogs/acDlgPanelWnd.h"
 #include "skin/dialogs/acGroupBoxWnd.h"
@@ -340,4 +341,42 @@ TEST_F(DialogChildKindsTest, AButtonUpOverTheClientNeverSetsOffAHeldCaptionButto
     SendMessageW(dialog, WM_LBUTTONUP, MK_SHIFT | MK_MBUTTON, MAKELPARAM(client.right / 2, client.bottom / 2));
     PumpMessages();
     EXPECT_TRUE(IsWindowVisible(dialog));
+}
+
+// A push button adapted with a skin of its own: painted again when it moves
+// only when its section has a gradient, which blends with what lies behind.
+TEST(DialogButtonAdapter, OnlyAGradientButtonIsPaintedAgainWhenItMoves)
+{
+    TempDir dir;
+    std::string folder = dir.MakeFolder("Gradients");
+    dir.WriteFile("Gradients\\Options.dat",
+                  "[GLOBALINFO]\r\nVERSION=5.41\r\n"
+                  "[GRADBTN]\r\nCOLOR=65280\r\nGRADIENTPERCENT=100\r\nGRADIENTDATA=255;16711680;100;0;0\r\n"
+                  "[FLATBTN]\r\nCOLOR=65280\r\n");
+    TsSkinManager manager(nullptr);
+    manager.SetSkinDirectory(dir.Path());
+    manager.SetSkinName("Gradients");
+    ASSERT_TRUE(manager.Active());
+    ASSERT_GE(manager.Model().GetSectionIndex("GRADBTN"), 0);
+    HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 50, 50, 200, 100, nullptr, nullptr,
+                                nullptr, nullptr);
+    for (const char* section : {"GRADBTN", "FLATBTN"}) {
+        HWND button = CreateWindowExW(0, L"BUTTON", L"Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 30, host,
+                                      nullptr, nullptr, nullptr);
+        TacWindowAdapterPtr adapter = MakeWindowAdapter<TacBtnWnd>(true, button, section, &manager);
+        ASSERT_NE(adapter, nullptr);
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        {
+            WindowDc dc(button);
+            UniqueBrush red(CreateSolidBrush(RGB(255, 0, 0)));
+            RECT all{0, 0, 80, 30};
+            FillRect(dc.Get(), &all, red.Get());
+        }
+        SendMessageW(button, WM_MOVE, 0, MAKELPARAM(10, 10));
+        bool repainted = !(GrabClientAsIs(button).At(40, 15) == PureRed);
+        EXPECT_EQ(repainted, std::string(section) == "GRADBTN") << section;
+        adapter.reset();
+        DestroyWindow(button);
+    }
+    DestroyWindow(host);
 }
