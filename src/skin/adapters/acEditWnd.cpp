@@ -2,6 +2,7 @@
 
 #include "gfx/RectFill.h"
 #include "skin/adapters/acAdapterState.h"
+#include "skin/engine/EngineState.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
@@ -16,7 +17,7 @@ namespace {
 // Asked of a disabled window before its frame is painted: it may set the
 // disabled look it wants in the adapters' shared state.
 constexpr auto kQueryDisabledKind = TsSkinCommand(35);
-constexpr LPARAM kPrintClientFlags = 36;  // PRF_CLIENT | PRF_CHILDREN
+constexpr LPARAM kPrintClientFlags = PRF_CLIENT | PRF_OWNED;  // 36
 
 int32_t Rgb(TColor color)
 {
@@ -175,6 +176,13 @@ void TacEditWnd::EraseBackground(TMessage& m)
     }
     if (!skinApplied_)
         ApplySkin();
+    // A form showing itself animated paints every frame into its own DC:
+    // erasing the window's screen DC meanwhile would flash the bare colour.
+    auto dc = reinterpret_cast<HDC>(m.WParam);
+    if (SkinEngine().AnimationInProgress && (!dc || WindowFromDC(dc) == Window())) {
+        m.Result = 1;
+        return;
+    }
     CallOldHandler(m);
 }
 

@@ -147,6 +147,14 @@ bool TacPanelWnd::HandleCommand(TMessage& m)
         RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
         m.Result = 0;
         return true;
+    case scSkinRemoved:
+        // Nothing of the old skin is painted again, even before the adapter
+        // goes: the binding forgets its section (index -1). The opaque style
+        // stays: a panel is opaque by its own design, and detaching takes
+        // back only what the adapter added.
+        if (FromOwnManager(m))
+            data.HandleSkinCommand(m);
+        return false;
     default:
         // The handled-query and the others are the base's.
         return false;

@@ -161,6 +161,16 @@ void TacBtnWnd::QuietlyPass(TMessage& m)
     Repaint();
 }
 
+bool TacBtnWnd::GradientFollowsPlace() const
+{
+    // A gradient is blended with what lies behind, which changes with the place.
+    const TsSectionRef& section = SkinData().Section();
+    if (!section.IsValid())
+        return false;
+    bool hot = SkinData().MouseOver || SkinEngine().HotWindow == Window();
+    return section.Data().GradientPercent > 0 || (hot && section.Data().HotGradientPercent > 0);
+}
+
 void TacBtnWnd::TrackMouse()
 {
     POINT p{};
@@ -212,6 +222,11 @@ void TacBtnWnd::WndProc(TMessage& m)
         CallOldHandler(m);
         if (!Destroyed() && IsEnabled() && DefaultManager())
             TrackMouse();
+        return;
+    case WM_MOVE:
+        CallOldHandler(m);
+        if (!Destroyed() && GradientFollowsPlace())
+            Repaint();
         return;
     case SM_SKINCMD:
         switch (SkinCmdOf(m.WParam)) {

@@ -32,6 +32,7 @@ private:
     void Repaint();
     void QuietlyPass(TMessage& m);
     void TrackMouse();
+    bool GradientFollowsPlace() const;
 
     int quietDepth_ = 0;
 };

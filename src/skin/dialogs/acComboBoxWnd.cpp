@@ -1,6 +1,8 @@
 #include "skin/dialogs/acComboBoxWnd.h"
 
 #include "gfx/RectFill.h"
+#include "skin/adapters/acAdapterState.h"
+#include "skin/adapters/acEditWnd.h"
 #include "skin/dialogs/DialogText.h"
 #include "skin/engine/EngineState.h"
 #include "skin/engine/SkinCommands.h"
@@ -73,6 +75,40 @@ void TacComboBoxWnd::Paint(TMessage& m)
     m.Result = 0;
 }
 
+void TacComboBoxWnd::AdaptList()
+{
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (list_ || !GetComboBoxInfo(Window(), &info) || !info.hwndList || info.hwndList == Window())
+        return;
+    // A simple combo box's list is a child of its own and was adapted with the dialog's children.
+    if (TacMainWnd::FromWindow(info.hwndList))
+        return;
+    TsEngineFlag forDialog(AdapterState().SkinningDialog);
+    list_ = MakeWindowAdapter<TacEditWnd>(true, info.hwndList, "COMBOBOX", SkinManager(), nullptr);
+}
+
+bool TacComboBoxWnd::HandleCommand(TMessage& m)
+{
+    switch (SkinCmdOf(m.WParam)) {
+    case scSkinLoaded:
+    case scSkinRemoved:
+    case scRepaint:
+        // The list is no child of the dialog: the skin's changes reach it through here.
+        if (list_ && !list_->Destroyed())
+            SendMessageW(list_->Window(), m.Msg, m.WParam, m.LParam);
+        return false;
+    case scMouseEnter:
+    case scMouseLeave:
+    case scResumePainting:
+        InvalidateRect(Window(), nullptr, FALSE);
+        m.Result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TacComboBoxWnd::WndProc(TMessage& m)
 {
     if (!IsActive()) {
@@ -83,17 +119,17 @@ void TacComboBoxWnd::WndProc(TMessage& m)
     case WM_PAINT:
         Paint(m);
         return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case CB_SHOWDROPDOWN:
+        // Any of these may drop the list down.
+        AdaptList();
+        break;
     case SM_SKINCMD:
-        switch (SkinCmdOf(m.WParam)) {
-        case scMouseEnter:
-        case scMouseLeave:
-        case scResumePainting:
-            InvalidateRect(Window(), nullptr, FALSE);
-            m.Result = 0;
+        if (HandleCommand(m))
             return;
-        default:
-            break;
-        }
         break;
     default:
         break;

@@ -1,5 +1,7 @@
 #include "skin/dialogs/acDialogChildren.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cctype>
 #include <string>
@@ -8,6 +10,11 @@
 #include "skin/adapters/acEditWnd.h"
 #include "skin/dialogs/acBtnWnd.h"
 #include "skin/dialogs/acComboBoxWnd.h"
+#include "skin/dialogs/acDlgPanelWnd.h"
+#include "skin/dialogs/acGroupBoxWnd.h"
+#include "skin/dialogs/acLinkWnd.h"
+#include "skin/dialogs/acSpinWnd.h"
+#include "skin/dialogs/acTabControlWnd.h"
 #include "skin/dialogs/acStaticWnd.h"
 #include "skin/dialogs/acTransPanelWnd.h"
 #include "skin/engine/EngineState.h"
@@ -15,8 +22,6 @@
 
 namespace {
 
-constexpr LONG kToolbarWrapable = 0x200;
-constexpr LONG kTabButtons = 0x2000;
 constexpr int kRefusedTabWidth = 470, kRefusedTabHeight = 349;
 
 std::string LowerClassName(HWND window)
@@ -31,9 +36,11 @@ std::string LowerClassName(HWND window)
 TacWindowAdapterPtr StaticAdapter(HWND child, LONG style, TsSkinManager* manager)
 {
     LONG type = style & SS_TYPEMASK;
-    if ((style & 3) == 3 || (style & 0xE) == 0xE)
+    // Bit tests as the types are compared: SS_BLACKFRAME, SS_SIMPLE and
+    // SS_ENHMETAFILE pass for icons too, and SS_OWNERDRAW's bits stop the rest.
+    if ((style & SS_ICON) == SS_ICON || (style & SS_BITMAP) == SS_BITMAP)
         return MakeWindowAdapter<TacIconWnd>(true, child, manager);
-    if ((style & 0xD) == 0xD || type == SS_GRAYRECT || type == SS_WHITERECT || type == SS_SIMPLE)
+    if ((style & SS_OWNERDRAW) == SS_OWNERDRAW || type == SS_GRAYRECT || type == SS_WHITERECT || type == SS_SIMPLE)
         return nullptr;
     return MakeWindowAdapter<TacStaticWnd>(true, child, manager);
 }
@@ -43,9 +50,11 @@ TacWindowAdapterPtr ButtonAdapter(HWND child, LONG style, TsSkinManager* manager
     LONG type = style & BS_TYPEMASK;
     if (type == BS_OWNERDRAW || type == BS_USERBUTTON)
         return nullptr;  // drawn by their owner
-    if ((type & 7) == 7)
-        return nullptr;  // group boxes keep the window system's look
-    if ((type & 3) == 3 || (type & 2) || (type & 5) == 5 || (type & 9) == 9 || (type & 4))
+    if ((type & BS_GROUPBOX) == BS_GROUPBOX)
+        return MakeWindowAdapter<TacGroupBoxWnd>(true, child, manager);
+    // Bit tests: every check box and radio button type has one of these bits.
+    if ((type & BS_AUTOCHECKBOX) == BS_AUTOCHECKBOX || (type & BS_CHECKBOX) || (type & BS_3STATE) == BS_3STATE ||
+        (type & BS_AUTORADIOBUTTON) == BS_AUTORADIOBUTTON || (type & BS_RADIOBUTTON))
         return MakeWindowAdapter<TacCheckBoxWnd>(true, child, manager);
     return MakeWindowAdapter<TacBtnWnd>(true, child, "BUTTON", manager);
 }
@@ -72,16 +81,24 @@ TacWindowAdapterPtr MakeDialogChildAdapter(HWND child, TsSkinManager* manager)
         return ButtonAdapter(child, style, manager);
     if (name == "#32770" || name.find("shbrowseforfolder") != std::string::npos)
         return MakeWindowAdapter<TacTransPanelWnd>(true, child, "CHECKBOX", manager);
-    if (name == "combobox")
+    if (name == "combobox" || name == "comboboxex32")
         return MakeWindowAdapter<TacComboBoxWnd>(true, child, manager);
     if (name == "combolbox")
         return MakeWindowAdapter<TacEditWnd>(true, child, "COMBOBOX", manager, nullptr);
+    if (name == "tpanel" || name == "tsilentpaintpanel")
+        return MakeWindowAdapter<TacDlgPanelWnd>(true, child, manager);
+    if (name == "systabcontrol32")
+        return (style & TCS_BUTTONS) ? nullptr : MakeWindowAdapter<TacTabControlWnd>(true, child, manager);
+    if (name == "msctls_updown32")
+        return MakeWindowAdapter<TacSpinWnd>(true, child, manager);
+    if (name == "syslink" || name == "link window")
+        return MakeWindowAdapter<TacLinkWnd>(true, child, manager);
     if (name == "scrollbar")
         return ScrollBarAdapter(child, style, manager);
     if (name == "edit" || name == "listbox" || name == "syslistview32" || name == "systreeview32")
         return MakeWindowAdapter<TacEditWnd>(true, child, "EDIT", manager, nullptr);
     if (name == "toolbarwindow32")
-        return MakeWindowAdapter<TacToolBarWnd>(true, child, (style & kToolbarWrapable) ? "BAR" : "CHECKBOX",
+        return MakeWindowAdapter<TacToolBarWnd>(true, child, (style & TBSTYLE_WRAPABLE) ? "BAR" : "CHECKBOX",
                                                 manager);
     return nullptr;
 }
@@ -93,7 +110,7 @@ bool HasRefusedTabControl(HWND parent)
     for (HWND child = GetTopWindow(parent); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (HasRefusedTabControl(child))
             return true;
-        if (LowerClassName(child) != "systabcontrol32" || (GetWindowLongW(child, GWL_STYLE) & kTabButtons))
+        if (LowerClassName(child) != "systabcontrol32" || (GetWindowLongW(child, GWL_STYLE) & TCS_BUTTONS))
             continue;
         RECT r{};
         GetWindowRect(child, &r);

@@ -222,6 +222,7 @@ void TacDialogWnd::WndProc(TMessage& m)
         caption_.NcLButtonDown(m);
         return;
     case WM_NCLBUTTONUP:
+    case WM_LBUTTONUP:  // a release over the client never sets off a held caption button
         caption_.ButtonUp(m);
         return;
     case WM_NCLBUTTONDBLCLK:

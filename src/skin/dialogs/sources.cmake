@@ -9,6 +9,12 @@ target_sources(pvx_skin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/acDialogWnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acDialogWndInput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acDialogWndPaint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/acDlgPanelWnd.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/acGroupBoxWnd.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/acLinkWnd.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/acOwnPaintWnd.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/acSpinWnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acStaticWnd.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/acTabControlWnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acTransPanelWnd.cpp
 )

@@ -9,11 +9,14 @@
 #include "controls/PvxControlTestSupport.h"
 #include "skin/adapters/PaneTestSupport.h"
 #include "skin/adapters/acEditWnd.h"
+#include "skin/engine/EngineState.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/paint/SkinItem.h"
 #include "support/WinTestHelpers.h"
 #include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Handles.h"
 #include "toolkit/FormData.h"
 
 namespace {
@@ -47,6 +50,20 @@ Image24 ExpectedEditFrame(const TsSkinModel& skin, Size size, int32_t behind)
 }
 
 class EditAdapterTest : public PaneTest {};
+
+// A memo (adapted: the lists match its class name) that notes the DCs it is asked to erase.
+class TErasingMemo : public TMemo {
+public:
+    using TMemo::TMemo;
+    const char* ClassName() const override { return "TMemo"; }
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_ERASEBKGND)
+            erased.push_back(reinterpret_cast<HDC>(m.WParam));
+        TMemo::WndProc(m);
+    }
+    std::vector<HDC> erased;
+};
 
 }  // namespace
 
@@ -185,4 +202,27 @@ TEST_F(EditAdapterTest, ABareEditWindowIsSkinnedThroughItsWindowProcedure)
     TacWindowAdapterPtr adapter = MakeWindowAdapter<TacEditWnd>(true, bare, "EDIT", form->manager, nullptr);
     DestroyWindow(bare);
     EXPECT_TRUE(adapter->Destroyed());
+}
+
+TEST_F(EditAdapterTest, DuringAShowAnimationOnlyTheAnimationsOwnDcIsErased)
+{
+    Open(20, false);
+    auto* memo = CreateControl<TErasingMemo>(form, form, "erasing", 8, 200, 200, 50);
+    memo->HandleNeeded();
+    skinner->Skin();
+    PumpMessages();
+    ASSERT_NE(TacMainWnd::FromWindow(memo->Handle()), nullptr);
+    WindowDc screen(memo->Handle());
+    TBitmap frame;
+    frame.SetSize(20, 20);
+    HDC animation = frame.Canvas().Handle();
+    memo->erased.clear();
+    {
+        TsEngineFlag animating(SkinEngine().AnimationInProgress);
+        SendMessageW(memo->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(screen.Get()), 0);
+        SendMessageW(memo->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(animation), 0);
+    }
+    EXPECT_EQ(memo->erased, std::vector<HDC>{animation}) << "the screen is left alone while animating";
+    SendMessageW(memo->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(screen.Get()), 0);
+    EXPECT_EQ(memo->erased, (std::vector<HDC>{animation, screen.Get()}));
 }

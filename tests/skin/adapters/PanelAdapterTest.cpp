@@ -10,7 +10,9 @@
 #include "controls/PvxControlTestSupport.h"
 #include "skin/adapters/PaneTestSupport.h"
 #include "skin/adapters/acPanelWnd.h"
+#include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
+#include "skin/engine/sSkinManager.h"
 #include "skin/paint/SkinItem.h"
 #include "support/WinTestHelpers.h"
 #include "toolkit/Application.h"
@@ -148,4 +150,16 @@ TEST_F(ProgramFormsTest, AfterACompareBothPanesWearTheSkin)
     RedrawWindow(Form1->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN |
                                                         RDW_UPDATENOW);
     SavePicture(GrabWindowAsIs(Form1->Handle()), "main.bmp");
+}
+
+TEST_F(ProgramFormsTest, RemovingTheSkinLeavesThePanelWithoutASection)
+{
+    SkinAbout();
+    HWND panel = AboutBox->Panel1->Handle();
+    TacMainWnd* adapter = TacMainWnd::FromWindow(panel);
+    ASSERT_NE(adapter, nullptr);
+    ASSERT_GE(adapter->SkinData().SectionIndex(), 0);
+    SendSkinCommand(panel, scSkinRemoved, 0, reinterpret_cast<LPARAM>(DefaultManager()));
+    EXPECT_EQ(adapter->SkinData().SectionIndex(), -1);
+    EXPECT_TRUE(AboutBox->Panel1->ControlStyle & csOpaque) << "a panel is opaque by its own design";
 }

@@ -4,6 +4,7 @@ if(WIN32)
   pvx_win_test_group(skin_dialogs ui
     ${CMAKE_CURRENT_LIST_DIR}/DialogTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DarkModeTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogChildKindsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogLeakTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ErrorBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OpenFileDialogTest.cpp
