@@ -337,11 +337,7 @@ TEST(SkinnedButtonKinds, EachKindBringsItsCaptionResultAndRoleButFormDataKeepThe
     for (Expected e : {Expected{TBitBtnKind::bkCancel, "Cancel", mrCancel, false, true},
                        Expected{TBitBtnKind::bkYes, "&Yes", IDYES, true, false},
                        Expected{TBitBtnKind::bkNo, "&No", IDNO, false, true},
-                       Expected{TBitBtnKind::bkAbort, "Abort", IDABORT, false, false},
-                       Expected{TBitBtnKind::bkRetry, "&Retry", IDRETRY, false, false},
-                       Expected{TBitBtnKind::bkIgnore, "&Ignore", IDIGNORE, false, false},
-                       Expected{TBitBtnKind::bkAll, "&All", 8, false, false},
-                       Expected{TBitBtnKind::bkHelp, "&Help", mrNone, false, false}}) {
+                       Expected{TBitBtnKind::bkAll, "&All", 8, false, false}}) {
         b->SetDefault(false);
         b->SetCancel(false);
         b->SetKind(e.kind);

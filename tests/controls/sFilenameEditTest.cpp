@@ -570,14 +570,6 @@ TEST_F(FilenameEditTest, AnIdleGlyphIsGreyedOrBlendedAndADisabledEditDimsItsButt
         MakeGray(one.View());
         EXPECT_EQ(grayed.At(p.x, p.y), one.At(0, 0)) << p.x << "," << p.y;
     }
-    Rect b = button.BoundsRect();
-    MouseInput(edit->Handle(), {b.left + 11, b.top + 8});
-    ASSERT_TRUE(PumpUntil([&] { return button.StateIndex() == 1 && !button.RunningFade(); }));
-    Image24 hot = CopyImage(button.SkinData().CacheBitmap()->Pixels24());
-    EXPECT_GT(std::count_if(opaque.begin(), opaque.end(), [&](Point p) { return !IsGrey(hot.At(p.x, p.y)); }), 20)
-        << "in colour under the pointer";
-    ParkPointer();
-    ASSERT_TRUE(PumpUntil([&] { return button.StateIndex() == 0 && !button.RunningFade(); }));
     edit->GlyphMode().SetGrayed(false);
 
     // The face alone: a glyph of the same size whose mask hides every pixel.
@@ -600,7 +592,7 @@ TEST_F(FilenameEditTest, AnIdleGlyphIsGreyedOrBlendedAndADisabledEditDimsItsButt
     edit->GlyphMode().SetBlend(0);
 
     auto contrast = [&](const Image24& look) {
-        Rgb24 base = look.At(at.x, b.Height() - 3);
+        Rgb24 base = look.At(at.x, button.Height() - 3);
         long sum = 0;
         for (Point p : opaque) {
             Rgb24 c = look.At(p.x, p.y);
@@ -617,7 +609,6 @@ TEST_F(FilenameEditTest, AnIdleGlyphIsGreyedOrBlendedAndADisabledEditDimsItsButt
     for (int y = 0; y < greyed.Height(); ++y)
         for (int x = 0; x < greyed.Width(); ++x)
             ASSERT_TRUE(IsGrey(greyed.At(x, y))) << x << "," << y;
-    EXPECT_EQ(GrabClient(edit->Handle()).At(b.left + at.x, b.top + at.y), greyed.At(at.x, at.y)) << "on the screen";
 }
 
 TEST_F(FilenameEditTest, WithItsDropSupportOnTheEditTakesDroppedFilesItself)

@@ -10,6 +10,7 @@
 
 #include "controls/PvxControlTestSupport.h"
 #include "controls/sLabel.h"
+#include "gfx/RectFill.h"
 #include "skin/engine/CacheCopy.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/SkinTestFiles.h"
@@ -150,19 +151,12 @@ TEST_F(CacheCopyTest, ADialogsCopyLeavesItsChildWindowsButShowsInsideAGroupBox)
              reinterpret_cast<HANDLE>(SetWindowLongPtrA(group, GWLP_WNDPROC, LONG_PTR(BandAnsweringProc))));
     TsCommonData binding(nullptr, true, 0);
     const Rgb24 look{10, 120, 230}, before{1, 2, 3};
-    TBitmap& cache = binding.CacheOfSize(300, 170);
-    View24 c = cache.Pixels24();
-    for (int y = 0; y < c.Height(); ++y)
-        for (int x = 0; x < c.Width(); ++x)
-            c.At(x, y) = look;
+    FillRectColor(binding.CacheOfSize(300, 170).Pixels24(), {0, 0, 300, 170}, look);
     TBitmap target(300, 170);
-    View24 t = target.Pixels24();
-    for (int y = 0; y < t.Height(); ++y)
-        for (int x = 0; x < t.Width(); ++x)
-            t.At(x, y) = before;
+    FillRectColor(target.Pixels24(), {0, 0, 300, 170}, before);
     CopyCacheToWindowDC(parent, binding, {0, 0}, target.Canvas().Handle(), {0, 0, 300, 170});
     GdiFlush();
-    t = target.Pixels24();
+    View24 t = target.Pixels24();
     TsSectionRef groupBox = TsSectionRef::Resolve(&form->manager->Model(), "GROUPBOX");
     BorderWidths w = groupBox.Border() ? MaskBorderWidths(*groupBox.Border()) : BorderWidths{};
     EXPECT_EQ(t.At(5, 5), look) << "the window's own place";
