@@ -155,7 +155,8 @@ Size TsBitBtn::GlyphSize() const
 
 UINT TsBitBtn::CaptionFormat() const
 {
-    return AlignmentFlag(textAlignment_) | DT_VCENTER | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0);
+    return AlignmentFlag(textAlignment_) | DT_VCENTER | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) |
+           (UseRightToLeftReading() ? DT_RTLREADING : 0);
 }
 
 const std::string& TsBitBtn::ShownCaption()
@@ -269,7 +270,8 @@ void TsBitBtn::PrepareCache()
     if (drawOverBorder_ && border)
         DrawBorderMaskShaped(pixels, &shapeRuns_, true, state, *border);
     TsBitBtnLayoutInput layout{{Width(), Height()}, GlyphSize(), MeasureCaption(cache), GlyphLayoutOf(Layout()),
-                               BlockAlignment(alignment_), margin_, Spacing(), state == kStatePressed};
+                               BlockAlignment(alignment_), margin_, Spacing(), state == kStatePressed,
+                               UseRightToLeftReading()};
     TsBitBtnLayout placed = LayoutBitBtn(layout);
     if (layout.caption.width > 0) {
         PaintCaption(cache, placed.caption, state);
@@ -311,17 +313,34 @@ void TsBitBtn::ApplyShape()
 
 void TsBitBtn::PaintWindow(HDC dc)
 {
+    // Suspended, the button waits for its parent's scResumePainting; while a
+    // fade runs, the fade draws the window itself.
+    skinData_->Updating = skinData_->PaintingSuspended();
     if (skinData_->Updating || RunningFade())
         return;
     Rect inParent = BoundsRect();
     skinData_->HalfVisible = Parent() && inParent.Intersected(Parent()->ClientRect()) != inParent;
-    PrepareCache();
+    if (!skinData_->CacheFrozen)
+        PrepareCache();
     TBitmap* cache = skinData_->CacheBitmap();
     if (!cache || cache->Empty())
         return;
     RefillBorderCorners(*skinData_, StateIndex(), kRefillAllCorners);
     ApplyShape();
     cache->DrawTo(dc, 0, 0);
+}
+
+void TsBitBtn::PrintInto(HDC dc)
+{
+    // A print asks for a picture of the button: the window keeps its shape,
+    // and a running fade's target look (the cache) stands for the fade.
+    if (!dc)
+        return;
+    if (!RunningFade() && !skinData_->CacheFrozen && (skinData_->CacheInvalid || skinData_->HalfVisible))
+        PrepareCache();
+    TBitmap* cache = skinData_->CacheBitmap();
+    if (cache && !cache->Empty())
+        cache->DrawTo(dc, 0, 0);
 }
 
 void TsBitBtn::RepaintNow()
@@ -434,45 +453,181 @@ void TsBitBtn::FocusLost(TMessage& m)
     RepaintNow();
 }
 
-bool TsBitBtn::HandleSkinCommand(TMessage& m)
+void TsBitBtn::SkinLoadedCommand(TMessage& m)
 {
-    switch (SkinCmdOf(m.WParam)) {
-    case scSkinLoaded:
-        if (reinterpret_cast<TsSkinManager*>(m.LParam) == skinData_->SkinManager()) {
-            StopFade();
-            shapeStale_ = true;
-        }
-        break;
-    case scSkinRemoved:
-        StopFade();
-        skinData_->HandleSkinCommand(m);
-        if (HandleAllocated())
-            SetWindowRgn(Handle(), nullptr, TRUE);
-        shaped_ = false;
-        Invalidate();
-        return true;
-    case scRepaint:
+    if (reinterpret_cast<TsSkinManager*>(m.LParam) == skinData_->SkinManager()) {
         StopFade();
         shapeStale_ = true;
-        skinData_->HandleSkinCommand(m);
-        Invalidate();
-        return true;
-    case scStopFading:
-        StopFade();
-        m.Result = 0;
-        return true;
-    case scMakeCache:
-        PrepareCache();
-        m.Result = 0;
-        return true;
-    case scFadeStep:
-        // The frame goes to the window as it is; the shape stays as last applied.
-        m.Result = 0;
-        return true;
-    default:
-        break;
     }
-    return skinData_->HandleSkinCommand(m);
+    skinData_->HandleSkinCommand(m);
+}
+
+void TsBitBtn::SkinRemovedCommand(TMessage& m)
+{
+    StopFade();
+    skinData_->HandleSkinCommand(m);
+    if (HandleAllocated())
+        SetWindowRgn(Handle(), nullptr, TRUE);
+    shaped_ = false;
+    Invalidate();
+}
+
+void TsBitBtn::RepaintCommand(TMessage& m)
+{
+    StopFade();
+    shapeStale_ = true;
+    skinData_->HandleSkinCommand(m);
+    Invalidate();
+}
+
+void TsBitBtn::ResumePaintingCommand()
+{
+    if (!skinData_->PaintingSuspended())
+        return;
+    skinData_->Updating = false;
+    skinData_->CacheInvalid = true;
+    RepaintNow();
+}
+
+void TsBitBtn::FreezeCacheCommand(WORD argument)
+{
+    skinData_->CacheFrozen = argument == 1;
+    // A frozen cache is what every paint shows until it thaws: bring it up to date first.
+    if (skinData_->CacheFrozen && skinData_->CacheInvalid && !RunningFade())
+        PrepareCache();
+}
+
+bool TsBitBtn::HandleSkinCommand(TMessage& m)
+{
+    m.Result = 0;
+    switch (SkinCmdOf(m.WParam)) {
+    case scSkinLoaded: SkinLoadedCommand(m); return true;
+    case scSkinRemoved: SkinRemovedCommand(m); return true;
+    case scRepaint: RepaintCommand(m); return true;
+    case scResumePainting: ResumePaintingCommand(); return true;
+    case scFreezeCache: FreezeCacheCommand(SkinCmdArgument(m.WParam)); return true;
+    case scStopFading: StopFade(); return true;
+    case scMakeCache: PrepareCache(); return true;
+    // The frame goes to the window as it is; the shape stays as last applied.
+    case scFadeStep: return true;
+    default: return skinData_->HandleSkinCommand(m);
+    }
+}
+
+void TsBitBtn::MouseCrossed(TMessage& m, bool skinned, bool wasOver)
+{
+    if (Enabled())
+        TBitBtn::WndProc(m);
+    if (m.Msg == CM_MOUSEENTER) {
+        skinData_->MouseOver = true;
+        if (!skinned || !Enabled() || wasOver)
+            return;
+        // The look drawn whole before is where the enter fade starts.
+        if (TBitmap* cache = skinData_->CacheBitmap(); cache && !cache->Empty())
+            skinData_->CacheInvalid = false;
+        ChangeLook(Change::Enter);
+    } else if (skinned && Enabled()) {
+        ChangeLook(Change::Leave);
+    }
+}
+
+void TsBitBtn::ReleaseHeldPress()
+{
+    // Disabled while held: no release will come, so the press ends here.
+    if (!pressedInside_)
+        return;
+    pressedInside_ = false;
+    StopFade();
+    RestoreHints();
+}
+
+void TsBitBtn::PaintMessage(TMessage& m)
+{
+    PaintDc dc(Handle(), m.WParam);
+    PaintWindow(dc.Get());
+    m.Result = 0;
+}
+
+void TsBitBtn::PrintMessage(TMessage& m)
+{
+    PrintInto(reinterpret_cast<HDC>(m.WParam));
+    m.Result = 0;
+}
+
+void TsBitBtn::SpaceKey(TMessage& m)
+{
+    StopFade();
+    skinData_->CacheInvalid = true;
+    TBitBtn::WndProc(m);
+    RepaintNow();
+}
+
+void TsBitBtn::Moved(TMessage& m)
+{
+    TBitBtn::WndProc(m);
+    const TsGeneralData& s = skinData_->Section().Data();
+    if (s.Transparency > 0 || (s.HotTransparency > 0 && active_))
+        InvalidateLook();
+}
+
+void TsBitBtn::PositionChanging(const TMessage& m)
+{
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+    if (!(pos->flags & SWP_NOSIZE) && (pos->cx != Width() || pos->cy != Height()))
+        shapeStale_ = true;
+}
+
+void TsBitBtn::LookInputChanged(TMessage& m)
+{
+    if (m.Msg == CM_TEXTCHANGED)
+        shownCaption_.reset();
+    TBitBtn::WndProc(m);
+    skinData_->Updating = false;
+    InvalidateLook();
+}
+
+bool TsBitBtn::HandleSkinnedMessage(TMessage& m)
+{
+    bool enabled = Enabled();
+    switch (m.Msg) {
+    case WM_PAINT: PaintMessage(m); return true;
+    case WM_PRINTCLIENT:
+    case WM_PRINT: PrintMessage(m); return true;
+    // All drawing goes through the cache.
+    case WM_ERASEBKGND:
+    case CN_DRAWITEM: m.Result = 1; return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (enabled)
+            MouseDown(m);
+        return enabled;
+    case WM_LBUTTONUP:
+        if (enabled)
+            MouseUp(m);
+        return enabled;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (m.WParam != VK_SPACE || !Focused())
+            return false;
+        SpaceKey(m);
+        return true;
+    case WM_SETFOCUS: FocusReceived(m); return true;
+    case WM_KILLFOCUS: FocusLost(m); return true;
+    case CM_FOCUSCHANGED: TBitBtn::WndProc(m); UpdateActive(); return true;
+    case WM_MOVE: Moved(m); return true;
+    case WM_SIZE: shapeStale_ = true; return false;
+    case WM_WINDOWPOSCHANGING: PositionChanging(m); return false;
+    case WM_SETTEXT: shownCaption_.reset(); return false;
+    // The system button announces its pushed state to itself this way
+    // (mouse and space bar); following it spares a query at every paint.
+    case BM_SETSTATE: systemPushed_ = m.WParam != 0; return false;
+    case CM_TEXTCHANGED:
+    case CM_FONTCHANGED:
+    case CM_VISIBLECHANGED:
+    case CM_ENABLEDCHANGED:
+    case CM_BIDIMODECHANGED: LookInputChanged(m); return true;
+    default: return false;
+    }
 }
 
 void TsBitBtn::WndProc(TMessage& m)
@@ -486,119 +641,14 @@ void TsBitBtn::WndProc(TMessage& m)
     bool wasOver = skinData_->MouseOver;
     if (skinData_->HandleStandardMessage(m))
         return;
-    switch (m.Msg) {
-    case CM_MOUSEENTER: {
-        if (Enabled())
-            TBitBtn::WndProc(m);
-        skinData_->MouseOver = true;
-        if (skinned && Enabled() && !wasOver) {
-            if (TBitmap* cache = skinData_->CacheBitmap(); cache && !cache->Empty())
-                skinData_->CacheInvalid = false;
-            ChangeLook(Change::Enter);
-        }
+    if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) {
+        MouseCrossed(m, skinned, wasOver);
         return;
     }
-    case CM_MOUSELEAVE:
-        if (Enabled())
-            TBitBtn::WndProc(m);
-        if (skinned && Enabled())
-            ChangeLook(Change::Leave);
+    if (m.Msg == CM_ENABLEDCHANGED && !Enabled())
+        ReleaseHeldPress();
+    if (skinned && HandleSkinnedMessage(m))
         return;
-    default:
-        break;
-    }
-    if (!skinned) {
-        TBitBtn::WndProc(m);
-        return;
-    }
-    switch (m.Msg) {
-    case WM_PAINT: {
-        PaintDc dc(Handle(), m.WParam);
-        PaintWindow(dc.Get());
-        m.Result = 0;
-        return;
-    }
-    case WM_PRINTCLIENT:
-    case WM_PRINT:
-        PaintWindow(reinterpret_cast<HDC>(m.WParam));
-        m.Result = 0;
-        return;
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return;
-    case CN_DRAWITEM:
-        m.Result = 1;
-        return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        if (Enabled()) {
-            MouseDown(m);
-            return;
-        }
-        break;
-    case WM_LBUTTONUP:
-        if (Enabled()) {
-            MouseUp(m);
-            return;
-        }
-        break;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-        if (m.WParam == VK_SPACE && Focused()) {
-            StopFade();
-            skinData_->CacheInvalid = true;
-            TBitBtn::WndProc(m);
-            RepaintNow();
-            return;
-        }
-        break;
-    case WM_SETFOCUS:
-        FocusReceived(m);
-        return;
-    case WM_KILLFOCUS:
-        FocusLost(m);
-        return;
-    case CM_FOCUSCHANGED:
-        TBitBtn::WndProc(m);
-        UpdateActive();
-        return;
-    case WM_MOVE: {
-        TBitBtn::WndProc(m);
-        const TsGeneralData& s = skinData_->Section().Data();
-        if (s.Transparency > 0 || (s.HotTransparency > 0 && active_))
-            InvalidateLook();
-        return;
-    }
-    case WM_SIZE:
-        shapeStale_ = true;
-        break;
-    case WM_WINDOWPOSCHANGING: {
-        const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
-        if (!(pos->flags & SWP_NOSIZE) && (pos->cx != Width() || pos->cy != Height()))
-            shapeStale_ = true;
-        break;
-    }
-    case WM_SETTEXT:
-        shownCaption_.reset();
-        break;
-    case BM_SETSTATE:
-        // The system button announces its pushed state to itself this way
-        // (mouse and space bar); following it spares a query at every paint.
-        systemPushed_ = m.WParam != 0;
-        break;
-    case CM_TEXTCHANGED:
-        shownCaption_.reset();
-        [[fallthrough]];
-    case CM_FONTCHANGED:
-    case CM_VISIBLECHANGED:
-    case CM_ENABLEDCHANGED:
-        TBitBtn::WndProc(m);
-        skinData_->Updating = false;
-        InvalidateLook();
-        return;
-    default:
-        break;
-    }
     TBitBtn::WndProc(m);
     if (paintedSpacing_ != Spacing())
         skinData_->CacheInvalid = true;

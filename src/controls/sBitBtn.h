@@ -77,6 +77,21 @@ private:
 
     void InvalidateLook();
     bool HandleSkinCommand(TMessage& m);
+    void SkinLoadedCommand(TMessage& m);
+    void SkinRemovedCommand(TMessage& m);
+    void RepaintCommand(TMessage& m);
+    void ResumePaintingCommand();
+    void FreezeCacheCommand(WORD argument);
+    // The window messages of a skinned button; false for those the bitmap button takes.
+    bool HandleSkinnedMessage(TMessage& m);
+    void MouseCrossed(TMessage& m, bool skinned, bool wasOver);
+    void ReleaseHeldPress();
+    void PaintMessage(TMessage& m);
+    void PrintMessage(TMessage& m);
+    void SpaceKey(TMessage& m);
+    void Moved(TMessage& m);
+    void PositionChanging(const TMessage& m);
+    void LookInputChanged(TMessage& m);
     void PrepareCache();
     void PaintCaption(TBitmap& cache, const Rect& captionRect, int state);
     void PaintFocusFrame(View24 cache, const Rect& captionRect);
@@ -86,6 +101,7 @@ private:
     Size MeasureCaption(TBitmap& cache);
     UINT CaptionFormat() const;
     void PaintWindow(HDC dc);
+    void PrintInto(HDC dc);
     void ApplyShape();
     void ChangeLook(Change change);
     bool Fades(Change change) const;

@@ -129,6 +129,11 @@ void TsCustomLabel::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case SM_SKINCMD:
+        // Adapters leave a label that takes its look from the skin itself alone.
+        if (SkinCmdOf(m.WParam) == scQueryHandled) {
+            m.Result = 1;
+            return;
+        }
         HandleSkinCommand(m);
         return;
     case CM_FONTCHANGED:
@@ -162,10 +167,15 @@ void TsLabel::DoDrawText(TCanvas& canvas, Rect& rect, UINT flags)
         TsCustomLabel::DoDrawText(canvas, rect, flags);
         return;
     }
+    DrawBlendedDisabled(canvas, rect, flags);
+}
+
+void TsCustomLabel::DrawBlendedDisabled(TCanvas& canvas, Rect& rect, UINT flags)
+{
     canvas.Font().Assign(Font());
     int32_t parent = GetParentColor(Parent());
     canvas.Font().SetColor(BlendColors(int32_t(ColorToRGB(Font().Color())), parent, 0.4));
-    canvas.DrawText(TextToDraw(flags), rect, flags);
+    canvas.DrawText(TextToDraw(flags), rect, FlagsForDrawText(flags));
 }
 
 void TsShadow::Changed()
@@ -262,10 +272,15 @@ TColor TsLabelFX::TextColor() const
 void TsLabelFX::DoDrawText(TCanvas& canvas, Rect& rect, UINT flags)
 {
     if (shadow_.Mode() == TsShadowMode::smNone) {
-        TsCustomLabel::DoDrawText(canvas, rect, flags);
+        // Without a shadow the label draws as the plain skinned label does.
+        if (Enabled() || !ActiveManager())
+            TsCustomLabel::DoDrawText(canvas, rect, flags);
+        else
+            DrawBlendedDisabled(canvas, rect, flags);
         return;
     }
     const std::string text = TextToDraw(flags);
+    flags = FlagsForDrawText(flags);
     const bool measuring = flags & DT_CALCRECT;
     canvas.Font().Assign(Font());
     if (!Enabled()) {

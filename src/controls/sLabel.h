@@ -38,6 +38,9 @@ protected:
     // The caption as drawn: an empty one (or a lone "&" with ShowAccelChar)
     // measures as one blank, so that it is one line high.
     std::string TextToDraw(UINT flags) const;
+    // The caption in 40 % of the font colour over 60 % of the parent's colour:
+    // a disabled label under an active skin.
+    void DrawBlendedDisabled(TCanvas& canvas, Rect& rect, UINT flags);
 
 private:
     void ApplySkinFontColor();

@@ -12,13 +12,13 @@
 #include "skin/paint/DisabledLook.h"
 #include "toolkit/GraphicControl.h"
 
-class TsSpeedButton : public TGraphicControl {
+class TsSpeedButton : public TGraphicControl, public TsBindingOwner {
 public:
     explicit TsSpeedButton(TComponent* owner);
     ~TsSpeedButton() override;
     const char* ClassName() const override { return "TsSpeedButton"; }
 
-    TsCommonData& SkinData() { return *skinData_; }
+    TsCommonData& SkinData() override { return *skinData_; }
     // The state whose look the button shows: 2 pressed (held down with the
     // pointer over it), 1 hot (pointer over it), 0 normal.
     int StateIndex() const;

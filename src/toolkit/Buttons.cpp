@@ -73,25 +73,65 @@ void TBitBtn::CreateParams(TCreateParams& p)
     p.Style = (p.Style & ~DWORD(BS_DEFPUSHBUTTON)) | BS_OWNERDRAW;
 }
 
+namespace {
+
+// The modal result of bkAll: the one after the system's IDNO.
+constexpr TModalResult kAllResult = IDNO + 1;
+
+struct KindLook {
+    const char* caption;
+    TModalResult result;
+    bool isDefault;
+    bool isCancel;
+};
+
+KindLook LookOfKind(TBitBtnKind kind)
+{
+    switch (kind) {
+    case TBitBtnKind::bkOK: return {"OK", mrOk, true, false};
+    case TBitBtnKind::bkCancel: return {"Cancel", mrCancel, false, true};
+    case TBitBtnKind::bkHelp: return {"&Help", mrNone, false, false};
+    case TBitBtnKind::bkYes: return {"&Yes", IDYES, true, false};
+    case TBitBtnKind::bkNo: return {"&No", IDNO, false, true};
+    case TBitBtnKind::bkClose: return {"&Close", mrNone, false, false};
+    case TBitBtnKind::bkAbort: return {"Abort", IDABORT, false, false};
+    case TBitBtnKind::bkRetry: return {"&Retry", IDRETRY, false, false};
+    case TBitBtnKind::bkIgnore: return {"&Ignore", IDIGNORE, false, false};
+    case TBitBtnKind::bkAll: return {"&All", kAllResult, false, false};
+    case TBitBtnKind::bkCustom: break;
+    }
+    return {nullptr, mrNone, false, false};
+}
+
+}  // namespace
+
 void TBitBtn::SetKind(TBitBtnKind kind)
 {
     kind_ = kind;
-    switch (kind) {
-    case TBitBtnKind::bkOK:
-        SetCaption("OK");
-        SetModalResult(mrOk);
+    KindLook look = LookOfKind(kind);
+    if (!look.caption)
+        return;
+    // Form data that named its own caption keep it, whichever came first.
+    if (!(IsLoading() && !Caption().empty()))
+        SetCaption(look.caption);
+    SetModalResult(look.result);
+    if (look.isDefault)
         SetDefault(true);
-        if (glyph_->LoadFromResourceName(GetModuleHandleA(nullptr), "BBOK"))
-            SetNumGlyphs(2);
-        break;
-    case TBitBtnKind::bkCancel:
-        SetCaption("Cancel");
-        SetModalResult(mrCancel);
+    if (look.isCancel)
         SetCancel(true);
-        break;
-    case TBitBtnKind::bkCustom:
-        break;
+    if (kind == TBitBtnKind::bkOK && glyph_->LoadFromResourceName(GetModuleHandleA(nullptr), "BBOK"))
+        SetNumGlyphs(2);
+}
+
+void TBitBtn::Click()
+{
+    if (kind_ == TBitBtnKind::bkClose) {
+        if (TCustomForm* form = ParentForm()) {
+            form->Close();
+            return;
+        }
     }
+    TButton::Click();
 }
 
 void TBitBtn::WndProc(TMessage& m)

@@ -35,7 +35,7 @@ private:
     TModalResult modalResult_ = mrNone;
 };
 
-enum class TBitBtnKind { bkCustom, bkOK, bkCancel };
+enum class TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 class TBitBtn : public TButton {
@@ -45,7 +45,11 @@ public:
     const char* ClassName() const override { return "TBitBtn"; }
 
     TBitBtnKind Kind() const { return kind_; }
+    // A kind other than bkCustom brings its caption, modal result and
+    // default/cancel role; bkOK also its glyph. A caption the form data set
+    // before the kind is kept.
     void SetKind(TBitBtnKind kind);
+    void Click() override;
     // The glyph: NumGlyphs images side by side (up, disabled, ...); the
     // bottom-left pixel's colour is transparent.
     TBitmap& Glyph() { return *glyph_; }

@@ -155,6 +155,15 @@ void TControl::SetCursor(TCursor cursor)
     Perform(CM_CURSORCHANGED);
 }
 
+void TControl::SetBiDiMode(TBiDiMode mode)
+{
+    if (mode == biDiMode_)
+        return;
+    biDiMode_ = mode;
+    Perform(CM_BIDIMODECHANGED);
+    Invalidate();
+}
+
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     TMessage m{msg, wParam, lParam, 0};

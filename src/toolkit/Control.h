@@ -37,6 +37,8 @@ enum TControlStateFlag : unsigned {
 };
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+// Reading order of a control's text; every mode but bdLeftToRight reads right to left.
+enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 using TShiftState = unsigned;
 
@@ -107,6 +109,11 @@ public:
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor);
 
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    // Stores the mode and repaints: text and glyph placement read it at every paint.
+    void SetBiDiMode(TBiDiMode mode);
+    bool UseRightToLeftReading() const { return biDiMode_ != TBiDiMode::bdLeftToRight; }
+
     unsigned ControlStyle = 0;
     unsigned ControlState = 0;
 
@@ -172,6 +179,7 @@ private:
     bool showHint_ = false;
     bool parentShowHint_ = true;
     TCursor cursor_ = crDefault;
+    TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
 };
 
 TShiftState KeysToShiftState(WPARAM keys);

@@ -51,6 +51,14 @@ void TCustomLabel::SetShowAccelChar(bool value)
     Invalidate();
 }
 
+void TCustomLabel::SetEllipsisPosition(TEllipsisPosition value)
+{
+    if (value == ellipsisPosition_)
+        return;
+    ellipsisPosition_ = value;
+    Invalidate();
+}
+
 void TCustomLabel::SetFocusControl(TWinControl* control)
 {
     focusControl_ = control;
@@ -91,6 +99,21 @@ UINT TCustomLabel::DrawTextFlags() const
         flags |= DT_WORDBREAK;
     if (!showAccelChar_)
         flags |= DT_NOPREFIX;
+    if (UseRightToLeftReading())
+        flags |= DT_RTLREADING;
+    switch (ellipsisPosition_) {
+    case TEllipsisPosition::epNone: break;
+    case TEllipsisPosition::epPathEllipsis: flags |= DT_PATH_ELLIPSIS; break;
+    case TEllipsisPosition::epEndEllipsis: flags |= DT_END_ELLIPSIS; break;
+    case TEllipsisPosition::epWordEllipsis: flags |= DT_WORD_ELLIPSIS; break;
+    }
+    return flags;
+}
+
+UINT TCustomLabel::FlagsForDrawText(UINT flags)
+{
+    if (flags & DT_CALCRECT)
+        flags &= ~UINT(DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS);
     return flags;
 }
 
@@ -114,6 +137,7 @@ void TCustomLabel::AdjustBounds()
 
 void TCustomLabel::DoDrawText(TCanvas& canvas, Rect& rect, UINT flags)
 {
+    flags = FlagsForDrawText(flags);
     if (!(flags & DT_CALCRECT) && !Enabled()) {
         canvas.Font().SetColor(clBtnHighlight);
         Rect shadow = rect.Translated(1, 1);
@@ -147,6 +171,7 @@ void TCustomLabel::WndProc(TMessage& m)
     switch (m.Msg) {
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
+    case CM_BIDIMODECHANGED:
         AdjustBounds();
         Invalidate();
         return;

@@ -6,6 +6,8 @@
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
+// Where a caption too long for its label is cut and an ellipsis put.
+enum class TEllipsisPosition { epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis };
 
 class TWinControl;
 
@@ -26,6 +28,8 @@ public:
     void SetTransparent(bool value);
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool value);
+    TEllipsisPosition EllipsisPosition() const { return ellipsisPosition_; }
+    void SetEllipsisPosition(TEllipsisPosition value);
     TWinControl* FocusControl() const { return focusControl_; }
     void SetFocusControl(TWinControl* control);
 
@@ -42,6 +46,9 @@ protected:
     virtual void DoDrawText(TCanvas& canvas, Rect& rect, UINT flags);
     // Text format flags for DrawText from the label's settings.
     virtual UINT DrawTextFlags() const;
+    // flags as a text drawing passes them to DrawText: a measure takes the
+    // whole caption, so the ellipsis flags only cut what is drawn.
+    static UINT FlagsForDrawText(UINT flags);
     // The text as drawn: an empty caption measures as one space.
     std::string DisplayText() const;
     virtual void AdjustBounds();
@@ -53,6 +60,7 @@ private:
     bool wordWrap_ = false;
     bool transparent_ = false;
     bool showAccelChar_ = true;
+    TEllipsisPosition ellipsisPosition_ = TEllipsisPosition::epNone;
     TWinControl* focusControl_ = nullptr;
 };
 

@@ -212,3 +212,147 @@ TEST_F(SkinnedButtonTest, NoHintsWhileTheLeftButtonIsHeldOnTheButton)
     EXPECT_TRUE(Application->ShowHint());
     FadeEnds();
 }
+
+namespace {
+
+// The look of the button with Down set, as its cache holds it.
+Image24 PressedLook(TsBitBtn* button)
+{
+    button->SetDown(true);
+    Image24 pressed = CacheOf(button);
+    button->SetDown(false);
+    PumpMessages();
+    return pressed;
+}
+
+// A glyph of one pure red image on a fuchsia key.
+void GiveRedGlyph(TsBitBtn* button)
+{
+    TBitmap& glyph = button->Glyph();
+    glyph.SetSize(12, 12);
+    View24 p = glyph.Pixels24();
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x)
+            p.At(x, y) = (x == 0 && y == 11) ? Fuchsia : PureRed;
+    button->SetNumGlyphs(1);
+}
+
+class TKindsTestForm : public TButtonTestForm {
+public:
+    using TButtonTestForm::TButtonTestForm;
+    TsBitBtn* ok = nullptr;
+
+protected:
+    void AddControls() override
+    {
+        TButtonTestForm::AddControls();
+        ok = CreateControl<TsBitBtn>(this, this, "ok", 160, 60, 75, 33);
+        ok->SetCaption("Close it");
+        ok->SetKind(TBitBtnKind::bkOK);
+    }
+};
+
+}  // namespace
+
+TEST_F(SkinnedButtonTest, ASuspendedPaintWaitsForResumingAndAFrozenCacheForThawing)
+{
+    Image24 pressed = PressedLook(button);
+    Image24 normal = CacheOf(button);
+    ASSERT_NE(pressed.At(49, 0), normal.At(49, 0));
+    auto shown = [&] { return GrabClientAsIs(button->Handle()).At(49, 0); };
+
+    SendSkinCommand(button, scSetUpdating, 1);
+    button->SetDown(true);
+    EXPECT_EQ(shown(), normal.At(49, 0)) << "painting is suspended";
+    SendSkinCommand(button, scResumePainting);
+    EXPECT_FALSE(button->SkinData().Updating);
+    EXPECT_EQ(shown(), pressed.At(49, 0)) << "the parent's word resumes it";
+
+    button->SetDown(false);
+    SendSkinCommand(button, scFreezeCache, 1);
+    EXPECT_EQ(CacheOf(button).At(49, 0), normal.At(49, 0)) << "frozen up to date";
+    button->SetDown(true);
+    EXPECT_EQ(shown(), normal.At(49, 0)) << "a frozen cache keeps its look";
+    SendSkinCommand(button, scFreezeCache, 0);
+    RedrawWindow(button->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(shown(), pressed.At(49, 0));
+}
+
+TEST_F(SkinnedButtonTest, APrintDuringAFadeShowsTheNewLookAndLeavesTheShapeAlone)
+{
+    UniqueRegion before(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(button->Handle(), before.Get()), ERROR);
+    MouseInput(button->Handle(), Middle());
+    ASSERT_NE(button->RunningFade(), nullptr);
+    TBitmap printed(99, 25);
+    SendMessageA(button->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(printed.Canvas().Handle()), PRF_CLIENT);
+    EXPECT_EQ(printed.Pixels24().At(49, 0), CacheOf(button).At(49, 0)) << "the hot look it fades to";
+    EXPECT_NE(printed.Pixels24().At(49, 12), Black) << "not blank";
+    UniqueRegion after(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(button->Handle(), after.Get()), ERROR);
+    EXPECT_TRUE(EqualRgn(before.Get(), after.Get()));
+    ASSERT_TRUE(FadeEnds());
+}
+
+TEST_F(SkinnedButtonTest, HintsComeBackWhenTheButtonIsDisabledWhileHeld)
+{
+    MouseInput(button->Handle(), Middle(), MOUSEEVENTF_LEFTDOWN);
+    EXPECT_FALSE(Application->ShowHint());
+    button->SetEnabled(false);
+    MouseInput(button->Handle(), Middle(), MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(Application->ShowHint());
+    FadeEnds();
+}
+
+TEST_F(SkinnedButtonTest, RightToLeftReadingPutsTheGlyphAfterTheCaption)
+{
+    GiveRedGlyph(button);
+    button->SetBiDiMode(TBiDiMode::bdRightToLeft);
+    PumpMessages();
+    Rect rtl = BoundsOf(GrabClient(button->Handle()), PureRed);
+    button->SetBiDiMode(TBiDiMode::bdLeftToRight);
+    PumpMessages();
+    Rect ltr = BoundsOf(GrabClient(button->Handle()), PureRed);
+    ASSERT_EQ(ltr.Width(), 12);
+    ASSERT_EQ(rtl.Width(), 12);
+    EXPECT_LT(ltr.right, 49) << "left of the caption";
+    EXPECT_GT(rtl.left, 49) << "right of the caption";
+}
+
+TEST(SkinnedButtonKinds, EachKindBringsItsCaptionResultAndRoleButFormDataKeepTheirCaption)
+{
+    auto* form = new TKindsTestForm(Application);
+    form->Create();
+    EXPECT_EQ(form->ok->Caption(), "Close it") << "set by the form data before the kind";
+    EXPECT_EQ(form->ok->ModalResult(), mrOk);
+    EXPECT_TRUE(form->ok->Default());
+    EXPECT_EQ(form->ok->NumGlyphs(), 2);
+    TsBitBtn* b = form->button;
+    struct Expected {
+        TBitBtnKind kind;
+        const char* caption;
+        TModalResult result;
+        bool isDefault, isCancel;
+    };
+    for (Expected e : {Expected{TBitBtnKind::bkCancel, "Cancel", mrCancel, false, true},
+                       Expected{TBitBtnKind::bkYes, "&Yes", IDYES, true, false},
+                       Expected{TBitBtnKind::bkNo, "&No", IDNO, false, true},
+                       Expected{TBitBtnKind::bkAll, "&All", 8, false, false}}) {
+        b->SetDefault(false);
+        b->SetCancel(false);
+        b->SetKind(e.kind);
+        EXPECT_EQ(b->Caption(), e.caption);
+        EXPECT_EQ(b->ModalResult(), e.result) << e.caption;
+        EXPECT_EQ(b->Default(), e.isDefault) << e.caption;
+        EXPECT_EQ(b->Cancel(), e.isCancel) << e.caption;
+    }
+    form->Show();
+    PumpMessages();
+    b->SetKind(TBitBtnKind::bkClose);
+    EXPECT_EQ(b->Caption(), "&Close");
+    SendMessageA(b->Handle(), BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(IsWindowVisible(form->Handle())) << "Close closes the form";
+    delete form;
+    PumpMessages();
+}

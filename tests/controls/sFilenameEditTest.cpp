@@ -6,13 +6,19 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <commdlg.h>
 #include <dlgs.h>
 
 #include "controls/PvxControlTestSupport.h"
+#include "controls/PvxGlyphImages.h"
 #include "controls/SkinnedTestForm.h"
+#include "controls/sEditGlyphLayout.h"
 #include "controls/sTooledit.h"
 #include "core/Exceptions.h"
+#include "gfx/Gray.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/model/ControlKinds.h"
 #include "support/WinTestHelpers.h"
@@ -512,6 +518,115 @@ TEST_F(FilenameEditTest, TheFrameComesFromTheSkinAndGoesBackWhenTheSkinIsRemoved
     PumpMessages();
     EXPECT_EQ(ColorToRGB(edit->Color()), 0xFFFFFFu);
     EXPECT_EQ(edit->Font().Color(), 4276545);
+}
+
+// The button's look as it paints it now (the edit idle, the pointer away).
+Image24 IdleButton(TsEditButton& button)
+{
+    button.InvalidateLook();
+    PumpMessages();
+    return CopyImage(button.SkinData().CacheBitmap()->Pixels24());
+}
+
+// The opaque pixels of the glyph's normal frame, where the button draws them.
+std::vector<Point> OpaqueGlyphPixels(TsFilenameEdit* edit)
+{
+    ConstView24 strip = edit->GlyphMode().Current()->Pixels24();
+    Point at = EditGlyphPosition({edit->Button().Width(), edit->Button().Height()}, {20, 17});
+    std::vector<Point> opaque;
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 20; ++x)
+            if (strip.At(x, 17 + y) == Rgb24{0, 0, 0})
+                opaque.push_back({at.x + x, at.y + y});
+    return opaque;
+}
+
+bool IsGrey(Rgb24 p)
+{
+    return p.r == p.g && p.g == p.b;
+}
+
+TEST_F(FilenameEditTest, AnIdleGlyphIsGreyedOrBlendedAndADisabledEditDimsItsButton)
+{
+    TsEditButton& button = edit->Button();
+    const std::vector<Point> opaque = OpaqueGlyphPixels(edit);
+    ASSERT_GT(opaque.size(), 40u);
+    ConstView24 strip = edit->GlyphMode().Current()->Pixels24();
+    const Point at = opaque.front();
+    const Point first = EditGlyphPosition({button.Width(), button.Height()}, {20, 17});
+    Image24 normal = IdleButton(button);
+    int colourful = 0;
+    for (Point p : opaque) {
+        ASSERT_EQ(normal.At(p.x, p.y), strip.At(p.x - first.x, p.y - first.y));
+        colourful += !IsGrey(normal.At(p.x, p.y));
+    }
+    ASSERT_GT(colourful, 20);
+
+    edit->GlyphMode().SetGrayed(true);
+    Image24 grayed = IdleButton(button);
+    for (Point p : opaque) {
+        Image24 one(1, 1);
+        one.At(0, 0) = strip.At(p.x - first.x, p.y - first.y);
+        MakeGray(one.View());
+        EXPECT_EQ(grayed.At(p.x, p.y), one.At(0, 0)) << p.x << "," << p.y;
+    }
+    edit->GlyphMode().SetGrayed(false);
+
+    // The face alone: a glyph of the same size whose mask hides every pixel.
+    Image24 hidden(60, 34);
+    for (int y = 0; y < 34; ++y)
+        for (int x = 0; x < 60; ++x)
+            hidden.At(x, y) = y < 17 ? PureRed : Rgb24{255, 255, 255};
+    edit->GlyphMode().SetGlyph(hidden.View());
+    Image24 face = IdleButton(button);
+    edit->GlyphMode().SetUseDefaultGlyph(true);
+    edit->GlyphMode().SetBlend(50);
+    Image24 blended = IdleButton(button);
+    for (Point p : opaque) {
+        Rgb24 s = normal.At(p.x, p.y), d = face.At(p.x, p.y), got = blended.At(p.x, p.y);
+        auto half = [](int sc, int dc) { return sc - (sc - dc) / 2.0; };
+        EXPECT_NEAR(got.r, half(s.r, d.r), 1.0) << p.x << "," << p.y;
+        EXPECT_NEAR(got.g, half(s.g, d.g), 1.0);
+        EXPECT_NEAR(got.b, half(s.b, d.b), 1.0);
+    }
+    edit->GlyphMode().SetBlend(0);
+
+    auto contrast = [&](const Image24& look) {
+        Rgb24 base = look.At(at.x, button.Height() - 3);
+        long sum = 0;
+        for (Point p : opaque) {
+            Rgb24 c = look.At(p.x, p.y);
+            sum += std::abs(c.r - base.r) + std::abs(c.g - base.g) + std::abs(c.b - base.b);
+        }
+        return sum;
+    };
+    edit->SetEnabled(false);
+    Image24 disabled = IdleButton(button);
+    EXPECT_LT(contrast(disabled), contrast(normal) / 2) << "blended toward what lies behind";
+    EXPECT_GT(contrast(disabled), 0);
+    edit->SetDisabledKind(dkGrayed);
+    Image24 greyed = IdleButton(button);
+    for (int y = 0; y < greyed.Height(); ++y)
+        for (int x = 0; x < greyed.Width(); ++x)
+            ASSERT_TRUE(IsGrey(greyed.At(x, y))) << x << "," << y;
+}
+
+TEST_F(FilenameEditTest, WithItsDropSupportOnTheEditTakesDroppedFilesItself)
+{
+    EXPECT_FALSE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "off by default";
+    std::vector<std::string> dropped;
+    edit->OnDropFiles = [&](TComponent* sender, const std::vector<std::string>& files) {
+        EXPECT_EQ(sender, edit);
+        dropped = files;
+    };
+    edit->SetAcceptFiles(true);
+    EXPECT_TRUE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "a drop target now";
+    std::string path = dir.Path() + "\\dropped file.txt";
+    PostMessageA(edit->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({path, "C:\\second.txt"})), 0);
+    PumpMessages();
+    EXPECT_EQ(dropped, (std::vector<std::string>{path, "C:\\second.txt"}));
+    edit->SetAcceptFiles(false);
+    EXPECT_FALSE(GetWindowLongA(edit->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
 }  // namespace

@@ -12,7 +12,11 @@
 #include "controls/SkinnedTestForm.h"
 #include "controls/sLabel.h"
 #include "controls/sTooledit.h"
+#include "gfx/ColorBlend.h"
+#include "skin/engine/SkinCommands.h"
 #include "skin/engine/SkinTestFiles.h"
+#include "skin/engine/sCommonData.h"
+#include "skin/forms/sSkinProvider.h"
 #include "support/WinTestHelpers.h"
 #include "toolkit/Application.h"
 #include "toolkit/FormData.h"
@@ -358,6 +362,102 @@ TEST_F(SkinnedLabelTest, AnEditsLabelClearsTheEditsReferenceWhenItGoes)
     EXPECT_EQ(edit->EditLabel(), nullptr);
     edit->SetBoundLabelActive(true);
     delete edit;  // takes its label with it
+    PumpMessages();
+}
+
+// The caption drawn once in a colour with these DrawText flags over a plain background.
+Image24 DrawnWith(TCustomLabel* label, Rgb24 background, TColor colour, UINT flags)
+{
+    TBitmap target(label->Width(), label->Height());
+    View24 pixels = target.Pixels24();
+    for (int y = 0; y < pixels.Height(); ++y)
+        for (int x = 0; x < pixels.Width(); ++x)
+            pixels.At(x, y) = background;
+    TCanvas& canvas = target.Canvas();
+    canvas.Font().Assign(label->Font());
+    canvas.Font().SetColor(colour);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    Rect r = label->ClientRect();
+    canvas.DrawText(label->Caption(), r, flags);
+    return CopyImage(target.Pixels24());
+}
+
+TEST_F(SkinnedLabelTest, ADisabledLabelWithoutShadowBlendsFortySixtyLikeThePlainOne)
+{
+    const Rgb24 back{10, 200, 10};
+    int32_t blended = BlendColors(int32_t(ColorToRGB(4276545)), GetParentColor(form), 0.4);
+    for (TsCustomLabel* label : std::vector<TsCustomLabel*>{plain, fx}) {
+        fx->Shadow().SetMode(TsShadowMode::smNone);
+        label->SetEnabled(false);
+        Image24 painted = PaintedOver(label, [&](int, int) { return back; });
+        EXPECT_TRUE(Same(painted, DrawnWith(label, back, TColor(blended), kLabelFormat))) << label->Name();
+        EXPECT_EQ(CountOf(painted, SysPixel(COLOR_BTNHIGHLIGHT), label->ClientRect()), 0) << "not embossed";
+    }
+}
+
+TEST_F(SkinnedLabelTest, EllipsisAndRightToLeftReadingReachTheDrawing)
+{
+    plain->SetAutoSize(false);
+    plain->SetCaption("(1) A caption much too long for its label.");
+    plain->SetBounds(10, 100, 90, 13);
+    const Rgb24 back{250, 250, 250};
+    auto paintedIs = [&](UINT flags) {
+        return Same(PaintedOver(plain, [&](int, int) { return back; }),
+                    DrawnWith(plain, back, TColor(4276545), kLabelFormat | flags));
+    };
+    EXPECT_TRUE(paintedIs(0));
+    plain->SetEllipsisPosition(TEllipsisPosition::epEndEllipsis);
+    EXPECT_TRUE(paintedIs(DT_END_ELLIPSIS));
+    EXPECT_FALSE(paintedIs(0)) << "cut with an ellipsis";
+    plain->SetEllipsisPosition(TEllipsisPosition::epPathEllipsis);
+    EXPECT_TRUE(paintedIs(DT_PATH_ELLIPSIS));
+    plain->SetEllipsisPosition(TEllipsisPosition::epNone);
+    plain->SetBiDiMode(TBiDiMode::bdRightToLeft);
+    EXPECT_TRUE(paintedIs(DT_RTLREADING));
+    plain->SetAutoSize(true);
+    EXPECT_EQ(plain->Width(), TextSize(plain, plain->Caption()).width) << "a measure takes the whole caption";
+}
+
+namespace {
+
+// A skinned form with its form skinning component: its adapters meet every
+// label the form owns.
+class TAdaptedLabelForm : public TSkinnedTestForm {
+public:
+    using TSkinnedTestForm::TSkinnedTestForm;
+    TsLabel* own = nullptr;
+
+protected:
+    void AddControls() override
+    {
+        new TsSkinProvider(this);
+        own = CreateControl<TsLabel>(this, this, "own", 10, 100, 100, 13);
+        own->SetCaption("Own colour");
+        own->UseSkinColor = false;
+        own->Font().SetColor(clRed);
+    }
+};
+
+}  // namespace
+
+TEST(SkinnedLabelOnAdaptedForm, ALabelOfItsOwnColourKeepsItThroughTheAdaptersAndSkinChanges)
+{
+    auto* form = new TAdaptedLabelForm(Application);
+    form->Create();
+    form->Show();
+    PumpMessages();
+    EXPECT_EQ(SendSkinCommand(form->own, scQueryHandled), 1);
+    EXPECT_EQ(form->own->Font().Color(), clRed);
+    TsStoredSkin other;
+    other.Name = "Other";
+    other.Data = SkinPackageWith("GLOBALINFO", "FONTCOLOR", "255");
+    form->manager->InternalSkins().push_back(std::move(other));
+    form->manager->SetSkinName("Other");
+    PumpMessages();
+    EXPECT_EQ(form->own->Font().Color(), clRed);
+    Image24 screen = GrabClient(form->Handle());
+    EXPECT_GT(CountOf(screen, PureRed, form->own->BoundsRect()), 5) << "drawn in its own red";
+    delete form;
     PumpMessages();
 }
 

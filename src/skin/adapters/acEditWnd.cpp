@@ -14,9 +14,6 @@
 
 namespace {
 
-// Asked of a disabled window before its frame is painted: it may set the
-// disabled look it wants in the adapters' shared state.
-constexpr auto kQueryDisabledKind = TsSkinCommand(35);
 constexpr LPARAM kPrintClientFlags = PRF_CLIENT | PRF_OWNED;  // 36
 
 int32_t Rgb(TColor color)
@@ -100,7 +97,7 @@ void TacEditWnd::PrepareFrame(bool refillCorners)
     }
     if (!IsEnabled()) {
         AdapterState().DisabledKinds = 0;
-        SendSkinCommand(Window(), kQueryDisabledKind);
+        SendSkinCommand(Window(), scQueryDisabledKind);
         if (TsDisabledKinds kinds = AdapterState().DisabledKinds)
             ApplyDisabledLook(pixels, kinds, data.ControlColor(false), {}, behind);
     }

@@ -5,6 +5,7 @@
 #include "skin/dialogs/acDialogWnd.h"
 
 #include "skin/engine/EngineState.h"
+#include "skin/engine/CacheCopy.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
@@ -207,8 +208,7 @@ void TacDialogWnd::EraseBackground(TMessage& m)
             Point offset = ClientOffset();
             RECT client{};
             GetClientRect(Window(), &client);
-            BitBlt(dc, 0, 0, client.right, client.bottom, data.CacheBitmap()->Canvas().Handle(), offset.x, offset.y,
-                   SRCCOPY);
+            CopyCacheToWindowDC(Window(), data, offset, dc, {0, 0, int(client.right), int(client.bottom)});
         }
     }
     if (!given)

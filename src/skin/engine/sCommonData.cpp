@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 #include <uxtheme.h>
 
 #include "gfx/ColorBlend.h"
@@ -284,16 +285,28 @@ bool TsCommonData::ShowsParentBackground() const
     return true;
 }
 
+void TsCommonData::SendToOwner(TsSkinCommand command)
+{
+    if (ownerControl_) {
+        SendSkinCommand(ownerControl_, command);
+        return;
+    }
+    // A form skinning component has no window of its own: its form hears it.
+    if (controlKind_ == kKindFormSkinner && owner_)
+        if (auto* form = dynamic_cast<TWinControl*>(owner_->Owner()); form && form->HandleAllocated())
+            SendSkinCommand(form->Handle(), command);
+}
+
 void TsCommonData::BeginUpdate()
 {
     Updating = true;
-    SendSkinCommand(ownerControl_, scBeginUpdate);
+    SendToOwner(scBeginUpdate);
 }
 
 void TsCommonData::EndUpdate()
 {
     Updating = false;
-    SendSkinCommand(ownerControl_, scEndUpdate);
+    SendToOwner(scEndUpdate);
 }
 
 bool TsCommonData::NeedsFullRepaint() const
@@ -467,12 +480,28 @@ TsBgSource TsCommonData::BgSourceForSelf() const
 
 void TsCommonData::MouseEntered(LPARAM lParam)
 {
-    (void)lParam;
+    auto* windowed = dynamic_cast<TWinControl*>(ownerControl_);
+    if (windowed && DefaultManager())
+        LeaveHotSpeedButtons(windowed, reinterpret_cast<TControl*>(lParam));
     if (!IsContainerKind(controlKind_))
         MouseOver = true;
-    auto* windowed = dynamic_cast<TWinControl*>(ownerControl_);
     if (windowed && windowed->HandleAllocated())
         MakeHotWindow(windowed->Handle());
+}
+
+void TsCommonData::LeaveHotSpeedButtons(TWinControl* parent, TControl* entered)
+{
+    // The pointer reached the parent: a speed button that missed its leave
+    // (it went straight from the button to a window) must not stay hot.
+    std::vector<TControl*> children = parent->Controls();
+    for (TControl* child : children) {
+        auto* bound = dynamic_cast<TsBindingOwner*>(child);
+        if (!bound || child == ownerControl_ || child == entered)
+            continue;
+        TsCommonData& binding = bound->SkinData();
+        if (binding.controlKind_ == kKindSpeedButton && binding.MouseOver)
+            child->Perform(CM_MOUSELEAVE);
+    }
 }
 
 void MakeHotWindow(HWND window)
@@ -498,101 +527,91 @@ void ClearHotWindow(HWND except)
         SendSkinCommand(previous, scMouseLeave, 0, reinterpret_cast<LPARAM>(DefaultManager()));
 }
 
+void TsCommonData::ParentBgChanged(WORD argument)
+{
+    if (argument == 1 && section_.IsValid() && section_.Data().Transparency > 0)
+        CacheInvalid = true;
+}
+
+LRESULT TsCommonData::AnswerComplexBackground() const
+{
+    if (!section_.IsValid())
+        return 0;
+    const TsGeneralData& s = section_.Data();
+    if (s.Transparency >= 100) {
+        TWinControl* parent = WindowedParent(ownerControl_);
+        return parent ? SendSkinCommand(parent, scQueryComplexBackground) : 0;
+    }
+    if (s.GradientPercent + s.ImagePercent > 0)
+        return 1;
+    return ShowsParentBackground();
+}
+
+void TsCommonData::BackgroundChanged(const TMessage& m)
+{
+    bool showsParent = ShowsParentBackground();
+    if (showsParent)
+        CacheInvalid = true;
+    auto* windowed = dynamic_cast<TWinControl*>(ownerControl_);
+    if (windowed && windowed->HandleAllocated() && SkinCmdArgument(m.WParam) == 1)
+        RedrawWindow(windowed->Handle(), nullptr, nullptr,
+                     RDW_ALLCHILDREN | RDW_NOERASE | RDW_NOINTERNALPAINT | RDW_INVALIDATE);
+    if (windowed && showsParent)
+        PassToChildren(windowed, m.WParam, m.LParam);
+}
+
+LRESULT TsCommonData::OpaqueState(const TMessage& m)
+{
+    if (m.LParam != 1)
+        return StateWord;
+    RecomputePlainBackground();
+    if (auto* windowed = dynamic_cast<TWinControl*>(ownerControl_))
+        PassToChildren(windowed, m.WParam, 1);
+    return 0;
+}
+
+void TsCommonData::ManagerCommand(TsSkinCommand command, LPARAM lParam)
+{
+    if (!UsesManager(lParam))
+        return;
+    switch (command) {
+    case scSkinLoaded: SkinLoaded(); break;
+    case scSkinRemoved: SkinRemoved(); break;
+    case scRepaint: Repaint(); break;
+    default: break;
+    }
+}
+
 bool TsCommonData::HandleSkinCommand(TMessage& m)
 {
     WORD argument = SkinCmdArgument(m.WParam);
+    LRESULT result = 0;
     switch (SkinCmdOf(m.WParam)) {
     case scSkinLoaded:
-        if (UsesManager(m.LParam))
-            SkinLoaded();
-        break;
     case scSkinRemoved:
-        if (UsesManager(m.LParam))
-            SkinRemoved();
-        break;
-    case scRepaint:
-        if (UsesManager(m.LParam))
-            Repaint();
-        break;
-    case scQueryHandled:
-        m.Result = 1;
-        return true;
-    case scSetUpdating:
-        Updating = argument == 1;
-        break;
-    case scFreezeCache:
-        CacheFrozen = argument == 1;
-        break;
-    case scQueryCacheInvalid:
-        m.Result = CacheInvalid || Updating;
-        return true;
-    case scQueryHalfVisible:
-        m.Result = HalfVisible;
-        return true;
-    case scParentBgChanged:
-        if (argument == 1 && section_.IsValid() && section_.Data().Transparency > 0)
-            CacheInvalid = true;
-        break;
-    case scSetPaintingChild:
-        PaintingChild = reinterpret_cast<TControl*>(m.LParam);
-        break;
-    case scInvalidate:
-        CacheInvalid = true;
-        break;
-    case scQueryComplexBackground: {
-        if (!section_.IsValid()) {
-            m.Result = 0;
-        } else if (section_.Data().Transparency >= 100) {
-            TWinControl* parent = WindowedParent(ownerControl_);
-            m.Result = parent ? SendSkinCommand(parent, scQueryComplexBackground) : 0;
-        } else if (section_.Data().GradientPercent + section_.Data().ImagePercent > 0) {
-            m.Result = 1;
-        } else {
-            m.Result = ShowsParentBackground();
-        }
-        return true;
-    }
-    case scBackgroundChanged: {
-        bool showsParent = ShowsParentBackground();
-        if (showsParent)
-            CacheInvalid = true;
-        auto* windowed = dynamic_cast<TWinControl*>(ownerControl_);
-        if (windowed && windowed->HandleAllocated() && argument == 1)
-            RedrawWindow(windowed->Handle(), nullptr, nullptr,
-                         RDW_ALLCHILDREN | RDW_NOERASE | RDW_NOINTERNALPAINT | RDW_INVALIDATE);
-        if (windowed && showsParent)
-            PassToChildren(windowed, m.WParam, m.LParam);
-        break;
-    }
-    case scQueryColor:
-        m.Result = AnswerColor();
-        return true;
-    case scSetHalfVisible:
-        HalfVisible = true;
-        break;
-    case scQuerySectionIndex:
-        m.Result = IsSkinned(false) ? section_.Index + 1 : 0;
-        return true;
+    case scRepaint: ManagerCommand(SkinCmdOf(m.WParam), m.LParam); break;
+    case scQueryHandled: result = 1; break;
+    case scSetUpdating: Updating = argument == 1; break;
+    case scFreezeCache: CacheFrozen = argument == 1; break;
+    case scQueryCacheInvalid: result = CacheInvalid || Updating; break;
+    case scQueryHalfVisible: result = HalfVisible; break;
+    case scParentBgChanged: ParentBgChanged(argument); break;
+    case scSetPaintingChild: PaintingChild = reinterpret_cast<TControl*>(m.LParam); break;
+    case scInvalidate: CacheInvalid = true; break;
+    case scQueryComplexBackground: result = AnswerComplexBackground(); break;
+    case scBackgroundChanged: BackgroundChanged(m); break;
+    case scQueryColor: result = AnswerColor(); break;
+    case scSetHalfVisible: HalfVisible = true; break;
+    case scQuerySectionIndex: result = IsSkinned(false) ? section_.Index + 1 : 0; break;
     case scQueryBackground:
         if (m.LParam)
             AnswerBackground(*reinterpret_cast<TsBgQuery*>(m.LParam));
-        return true;
-    case scOpaqueState:
-        if (m.LParam == 1) {
-            RecomputePlainBackground();
-            if (auto* windowed = dynamic_cast<TWinControl*>(ownerControl_))
-                PassToChildren(windowed, m.WParam, 1);
-            return true;
-        }
-        m.Result = StateWord;
-        return true;
-    case scQueryApplication:
-        m.Result = reinterpret_cast<LRESULT>(Application);
-        return true;
-    default:
-        return false;
+        break;
+    case scOpaqueState: result = OpaqueState(m); break;
+    case scQueryApplication: result = reinterpret_cast<LRESULT>(Application); break;
+    default: return false;
     }
-    m.Result = 0;
+    m.Result = result;
     return true;
 }
 
@@ -733,11 +752,13 @@ void CopyCacheToDC(TControl* control, TsCommonData& binding, Point srcPoint, Poi
         for (TControl* child : parent->Controls()) {
             if (!child->Visible())
                 continue;
-            // A transparent windowless child draws over what lies under it, so
-            // only children that cover their whole area are left out.
-            bool paintsItself = child->ControlStyle & csOpaque;
+            // Windowless children are put over their piece of the cache off
+            // screen (PaintGraphicChildrenOverCache); opaque windows paint all
+            // of their place themselves.
+            bool clippedOut = !dynamic_cast<TWinControl*>(child) || (child->ControlStyle & csOpaque) ||
+                              (child->ComponentState() & csDesigning);
             Rect r = child->BoundsRect().Translated(childOffset.x, childOffset.y);
-            if (paintsItself && !r.Intersected(destRect).IsEmpty())
+            if (clippedOut && !r.Intersected(destRect).IsEmpty())
                 ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
         }
     }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/engine/SkinCommands.h"
 #include "skin/paint/SectionRef.h"
 #include "skin/paint/SkinBackground.h"
 #include "toolkit/Bitmap.h"
@@ -117,6 +118,14 @@ private:
     void SkinRemoved();
     void Repaint();
     void MouseEntered(LPARAM lParam);
+    void LeaveHotSpeedButtons(TWinControl* parent, TControl* entered);
+    void SendToOwner(TsSkinCommand command);
+    // The engine commands the binding answers, one handler each.
+    void ManagerCommand(TsSkinCommand command, LPARAM lParam);
+    void ParentBgChanged(WORD argument);
+    LRESULT AnswerComplexBackground() const;
+    void BackgroundChanged(const TMessage& m);
+    LRESULT OpaqueState(const TMessage& m);
     int32_t OwnColor() const;
     unsigned OwnerState() const { return owner_ ? owner_->ComponentState() : 0; }
     int32_t ParentColor() const;
@@ -131,6 +140,16 @@ private:
     int controlKind_;
     TsSectionRef section_;
     std::unique_ptr<TBitmap> cache_;
+};
+
+// A control that owns a skin binding, so that its parent's binding can reach
+// it without knowing its class (a speed button on an edit).
+class TsBindingOwner {
+public:
+    virtual TsCommonData& SkinData() = 0;
+
+protected:
+    ~TsBindingOwner() = default;
 };
 
 // Makes window the skinned window under the mouse that the default manager
@@ -159,8 +178,9 @@ bool QueryParentBackground(TsBgQuery& query, TControl* parent, bool paintNow);
 void RefillBorderCorners(TsCommonData& binding, int state, unsigned corners);
 
 // Copies the destRect-sized block at srcPoint of the binding's cache to
-// destRect of dc, with the visible children that cover their whole area
-// (opaque ones, moved by childOffset) clipped out; with refillCorners the
-// border corners are refilled first.
+// destRect of dc, with the visible windowless children and the opaque
+// windowed ones (moved by childOffset) clipped out; with refillCorners the
+// border corners are refilled first. The windowless children are painted
+// over the cache with PaintGraphicChildrenOverCache (CacheCopy.h).
 void CopyCacheToDC(TControl* control, TsCommonData& binding, Point srcPoint, Point childOffset, bool refillCorners,
                    HDC dc, const Rect& destRect);

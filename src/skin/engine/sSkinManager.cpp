@@ -185,7 +185,7 @@ void TsSkinManager::SetSkinName(const std::string& name)
     skinName_ = name;
     if (!active_)
         return;
-    ChangeSkin();
+    ChangeSkin(true);
 }
 
 void TsSkinManager::FollowSystemColorMode(const std::string& lightSkin, const std::string& darkSkin)
@@ -216,9 +216,9 @@ void TsSkinManager::SystemSettingChanged(const char* area)
     EnumThreadWindows(GetCurrentThreadId(), RepaintWindow, 0);
 }
 
-void TsSkinManager::ChangeSkin()
+void TsSkinManager::ChangeSkin(bool announced)
 {
-    if (OnBeforeChange)
+    if (announced && OnBeforeChange)
         OnBeforeChange(this);
     bool loaded;
     {
@@ -229,7 +229,7 @@ void TsSkinManager::ChangeSkin()
         BroadcastSkinLoaded(true);
     else
         BroadcastSkinRemoved();
-    if (OnAfterChange)
+    if (announced && OnAfterChange)
         OnAfterChange(this);
 }
 
@@ -316,7 +316,7 @@ void TsSkinManager::SetActive(bool active)
         return;
     active_ = active;
     if (active) {
-        ChangeSkin();
+        ChangeSkin(false);
         return;
     }
     if (!IsLoading())
@@ -367,7 +367,7 @@ void TsSkinManager::SetCommonSections(const std::vector<std::string>& lines)
         commonSections_.push_back(line);
     }
     if (active_)
-        ChangeSkin();
+        ChangeSkin(false);
 }
 
 bool TsSkinManager::IsDefault() const
@@ -377,7 +377,8 @@ bool TsSkinManager::IsDefault() const
 
 void TsSkinManager::SetIsDefault(bool value)
 {
-    if (!value || IsDefault())
+    // False still makes this the default while the process has none.
+    if (IsDefault() || (!value && DefaultManager()))
         return;
     SkinEngine().DefaultManager = this;
     if (active_ && model_.IsLoaded())

@@ -129,7 +129,9 @@ public:
     void Loaded() override;
 
 private:
-    void ChangeSkin();
+    // Loads SkinName and announces it; announced: OnBeforeChange and
+    // OnAfterChange run around it (a change made through SkinName).
+    void ChangeSkin(bool announced);
     // Loads SkinName from a package file, a skin folder or the internal skins;
     // false when no skin could be loaded (Active is then false).
     bool LoadSkin();

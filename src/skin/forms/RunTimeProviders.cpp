@@ -120,13 +120,15 @@ void Destroying(HWND window)
 
 // The skin went: every dialog lets go of its adapters now (an open one gets
 // its system menu, shape and colours back); the providers are freed once no
-// adapter is handling a message. Forms keep their provider, which heard of
-// the removal itself.
+// adapter is handling a message; a form's run-time skinning component goes
+// with them, and the form is plain until the hook meets it again.
 void HookRemoved()
 {
     auto& all = Providers();
-    for (auto& provider : all)
+    for (auto& provider : all) {
         provider->ReleaseDialog();
+        provider->ReleaseFormProvider();
+    }
     std::move(all.begin(), all.end(), std::back_inserter(Released()));
     all.clear();
     FreeReleased();
@@ -158,7 +160,8 @@ void SkinChanged()
 
 }  // namespace
 
-TacProvider::TacProvider(TCustomForm* form) : window_(form->Handle()), provider_(new TsSkinProvider(form))
+TacProvider::TacProvider(TCustomForm* form)
+    : window_(form->Handle()), form_(form), provider_(new TsSkinProvider(form))
 {
     provider_->MakeSkinMenu = false;
     provider_->Loaded();
@@ -173,7 +176,11 @@ TacProvider::TacProvider(TCustomForm* form) : window_(form->Handle()), provider_
 
 TacProvider::TacProvider(HWND dialog) : window_(dialog) {}
 
-TacProvider::~TacProvider() = default;
+TacProvider::~TacProvider()
+{
+    if (freeFormProvider_ && provider_ && TWinControl::FromHandle(window_) == form_ && !form_->IsDestroying())
+        delete provider_;
+}
 
 void TacProvider::ReleaseDialog()
 {

@@ -44,12 +44,17 @@ public:
     bool DialogGone() const;
     // Detaches the child adapters and the dialog adapter now.
     void ReleaseDialog();
+    // The skin went: the form skinning component made for a form is freed
+    // with this provider (unless the form is going and frees it itself).
+    void ReleaseFormProvider() { freeFormProvider_ = true; }
 
 private:
     void AttachChildren();
 
     HWND window_;
+    TCustomForm* form_ = nullptr;
     TsSkinProvider* provider_ = nullptr;  // owned by the form
+    bool freeFormProvider_ = false;
     TacWindowAdapterPtr dialogAdapter_;
     TacDialogChildren childAdapters_;     // freed before the dialog adapter
 };

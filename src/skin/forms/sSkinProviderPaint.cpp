@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "gfx/Blit.h"
+#include "skin/engine/CacheCopy.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/gdi/HoleRegion.h"
 #include "skin/gdi/SkinText.h"
@@ -213,21 +214,14 @@ void TsSkinProvider::PaintClient(HDC dc, const RECT& area)
     RECT client;
     GetClientRect(form_->Handle(), &client);
     if (TControl* child = skinData_->PaintingChild) {
-        // One windowless child repaints itself: its area only, then the child over it.
-        Rect r = child->BoundsRect();
-        CopyCacheToDC(form_, *skinData_, {r.left + offset.x, r.top + offset.y}, {}, false, dc, r);
-        SaveDcGuard saved(dc);
-        POINT origin;
-        GetViewportOrgEx(dc, &origin);
-        SetViewportOrgEx(dc, origin.x + r.left, origin.y + r.top, nullptr);
-        IntersectClipRect(dc, 0, 0, r.Width(), r.Height());
-        child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        // One windowless child repaints itself: its area only.
+        PaintChildOverCache(child, *skinData_, offset, dc);
         return;
     }
     Rect wanted = FromRECT(area).Intersected(FromRECT(client));
     if (!wanted.IsEmpty())
         CopyCacheToDC(form_, *skinData_, {wanted.left + offset.x, wanted.top + offset.y}, {}, false, dc, wanted);
-    form_->PaintControls(dc);
+    PaintGraphicChildrenOverCache(form_, *skinData_, offset, dc);
     for (TControl* c : form_->Controls())
         if (auto* windowed = dynamic_cast<TWinControl*>(c); windowed && windowed->HandleAllocated() &&
                                                             windowed->Showing())

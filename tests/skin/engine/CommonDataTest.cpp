@@ -3,12 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "controls/PvxControlTestSupport.h"
 #include "controls/sBitBtn.h"
+#include "controls/sTooledit.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/SkinTestFiles.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
 #include "support/WinTestHelpers.h"
 #include "toolkit/Application.h"
 #include "toolkit/FormData.h"
@@ -177,4 +182,74 @@ TEST_F(CommonDataTest, AControlReachingPastItsParentsClientAreaRebuildsAtEveryPa
     form->button->SetBounds(102, 20, 99, 25);  // one pixel past the parent's right edge
     form->button->Repaint();
     EXPECT_EQ(SendSkinCommand(form->button, scQueryHalfVisible), 1);
+}
+
+namespace {
+
+// The form window's engine commands, as they arrive.
+class TSkinCommandLog {
+public:
+    explicit TSkinCommandLog(TControl* control)
+    {
+        link_ = control->MessageChain().Push(TLinkRole::tlForeign, this, [this](TMessage& m) {
+            if (m.Msg == SM_SKINCMD)
+                seen.push_back(SkinCmdOf(m.WParam));
+            link_.CallBelow(m);
+        });
+    }
+    TSkinCommandLog(const TSkinCommandLog&) = delete;
+    TSkinCommandLog& operator=(const TSkinCommandLog&) = delete;
+    bool Saw(TsSkinCommand command) const { return std::find(seen.begin(), seen.end(), command) != seen.end(); }
+    std::vector<TsSkinCommand> seen;
+
+private:
+    TChainLink link_;
+};
+
+class TProvidedForm : public TBindingTestForm {
+public:
+    using TBindingTestForm::TBindingTestForm;
+    TsSkinProvider* provider = nullptr;
+    TsFilenameEdit* fileEdit = nullptr;
+
+protected:
+    void ReadFormData() override
+    {
+        TBindingTestForm::ReadFormData();
+        provider = new TsSkinProvider(this);
+        fileEdit = CreateControl<TsFilenameEdit>(this, this, "fileEdit", 120, 150, 180, 21);
+        fileEdit->SkinData().SetSkinSection("EDIT");
+    }
+};
+
+}  // namespace
+
+TEST(CommonDataOnSkinnedForm, TheFormSkinnersUpdateBracketReachesItsFormAndEnteringAnEditCoolsItsButton)
+{
+    auto* form = new TProvidedForm(Application);
+    form->Create();
+    form->Show();
+    PumpMessages();
+    {
+        TSkinCommandLog log(form);
+        form->provider->SkinData().BeginUpdate();
+        EXPECT_TRUE(log.Saw(scBeginUpdate));
+        form->provider->SkinData().EndUpdate();
+        EXPECT_TRUE(log.Saw(scEndUpdate));
+        EXPECT_FALSE(form->provider->SkinData().Updating);
+    }
+    // A speed button that missed its leave (the pointer went from it straight
+    // to the edit's window) is told when the edit is entered.
+    TsEditButton& button = form->fileEdit->Button();
+    button.SkinData().MouseOver = true;
+    ASSERT_EQ(button.StateIndex(), 1);
+    form->fileEdit->Perform(CM_MOUSEENTER);
+    EXPECT_FALSE(button.SkinData().MouseOver);
+    EXPECT_EQ(button.StateIndex(), 0);
+    button.SkinData().MouseOver = true;
+    form->fileEdit->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(&button));
+    EXPECT_TRUE(button.SkinData().MouseOver) << "the control entered keeps its hot look";
+    button.SkinData().MouseOver = false;
+    delete form;
+    PumpMessages();
 }

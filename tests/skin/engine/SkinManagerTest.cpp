@@ -6,8 +6,10 @@
 #include "app/MainWindowFixture.h"
 #include "controls/PvxControlTestSupport.h"
 #include "controls/sBitBtn.h"
+#include "skin/engine/SkinCommands.h"
 #include "skin/engine/SkinTestFiles.h"
 #include "skin/engine/sSkinManager.h"
+#include "skin/forms/RunTimeProviders.h"
 #include "skin/model/SkinTestPackages.h"
 #include "support/WinTestHelpers.h"
 #include "toolkit/FormData.h"
@@ -282,4 +284,56 @@ TEST_F(SkinManagerTest, ASkinFolderOnAPathPastTwoHundredSixtyCharactersLoads)
     EXPECT_EQ(form->manager->Model().SkinData().SkinPath, directory + "\\" + kInternalName + "\\");
     EXPECT_FALSE(form->manager->Model().MasterBitmap().IsEmpty()) << "its images too";
     EXPECT_EQ(reader.opened.size(), 3u) << "Options.dat and its two images";
+}
+
+TEST_F(SkinManagerTest, OnlyAChangeOfTheSkinNameRunsTheChangeEvents)
+{
+    TManagerTestForm& f = Open(dir.PathOf("none"));
+    int before = 0, after = 0;
+    bool activeBefore = true;
+    f.manager->OnBeforeChange = [&](TComponent*) { ++before, activeBefore = f.manager->Model().SkinData().Active; };
+    f.manager->OnAfterChange = [&](TComponent*) { ++after; };
+    f.manager->SetActive(false);
+    f.manager->SetActive(true);
+    f.manager->SetCommonSections({"[EDIT]", "COLOR = 255"});
+    EXPECT_EQ(before, 0);
+    EXPECT_EQ(after, 0);
+    f.manager->SetSkinName(kInternalName);
+    EXPECT_EQ(before, 1);
+    EXPECT_EQ(after, 1);
+    EXPECT_TRUE(activeBefore) << "before the old skin goes";
+}
+
+TEST_F(SkinManagerTest, IsDefaultFalseStillMakesAManagerTheDefaultWhileThereIsNone)
+{
+    Open(dir.PathOf("none"));
+    ASSERT_EQ(DefaultManager(), form->manager);
+    auto* other = new TsSkinManager(nullptr);
+    other->SetIsDefault(false);
+    EXPECT_FALSE(other->IsDefault());
+    delete form;
+    form = nullptr;
+    EXPECT_EQ(DefaultManager(), nullptr);
+    other->SetIsDefault(false);
+    EXPECT_TRUE(other->IsDefault());
+    delete other;
+    EXPECT_EQ(DefaultManager(), nullptr);
+}
+
+TEST_F(SkinManagerTest, TheObjectsMadeForHookedWindowsGoWithTheSkin)
+{
+    Open(dir.PathOf("none"));
+    int before = RunTimeProviderCount();
+    auto* plain = new TForm(Application);
+    plain->SetBounds(200, 200, 200, 120);
+    plain->Create();
+    plain->Show();
+    PumpMessages();
+    ASSERT_EQ(RunTimeProviderCount(), before + 1) << "the hook skinned the plain form";
+    ASSERT_EQ(SendSkinCommand(plain->Handle(), scQueryHandled), 1);
+    form->manager->SetActive(false);
+    EXPECT_EQ(RunTimeProviderCount(), 0);
+    EXPECT_EQ(SendSkinCommand(plain->Handle(), scQueryHandled), 0) << "the form's own handler again";
+    delete plain;
+    PumpMessages();
 }

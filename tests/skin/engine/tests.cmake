@@ -5,6 +5,7 @@ if(WIN32)
     ${CMAKE_CURRENT_SOURCE_DIR}/skin/model/SkinTestPackages.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/controls/PvxControlTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinTestFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CacheCopyTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommonDataTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinManagerTest.cpp
   )
