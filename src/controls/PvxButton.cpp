@@ -1,8 +1,11 @@
 #include "controls/PvxButton.h"
 
+#include "controls/PvxButtonSkin.h"
 #include "controls/PvxGlyphImages.h"
 #include "controls/PvxResourcePicture.h"
+#include "skin/engine/sCommonData.h"
 #include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Timer.h"
 
@@ -226,6 +229,11 @@ void TPvxCustomButton::DrawButton(const DRAWITEMSTRUCT& item)
     Rect client{0, 0, Width(), Height()};
     bool focused = item.itemState & ODS_FOCUS;
     drawState_ = ChooseDrawState(Enabled(), item.itemState & ODS_SELECTED, mouseInside_);
+    if (TsSectionRef face = SkinButtonFace(Font().Color()); face.IsValid()) {
+        DrawSkinnedButton(dc, face);
+        canvas_->SetHandle(nullptr);
+        return;
+    }
     bool themed = IsThemed();
     if (themed || IsTransparentStyle(style_))
         FillFace(client);
@@ -235,8 +243,30 @@ void TPvxCustomButton::DrawButton(const DRAWITEMSTRUCT& item)
     if (!themed || !DrawThemedFrame(dc, client, focused, content))
         content = DrawClassicFrame(dc, client, focused);
     if (style_ != TPvxUserButtonStyle::ubsCombo)
-        DrawContent(dc, content);
+        DrawContent(dc, content, Font().Color());
     canvas_->SetHandle(nullptr);
+}
+
+// The skin's face in the themed frame's place: the content keeps the themed
+// rectangle (it does not shift when pressed) and the focus rectangle.
+void TPvxCustomButton::DrawSkinnedButton(HDC dc, const TsSectionRef& face)
+{
+    TBitmap buffer(Width(), Height());
+    if (buffer.Empty())
+        return;
+    int state = drawState_ == TPvxDrawState::Pressed ? 2 : (drawState_ == TPvxDrawState::Hot ? 1 : 0);
+    PaintSkinButtonFace(buffer.Pixels24(), face, state, BackgroundBehind(this));
+    HDC bufferDc = buffer.Canvas().Handle();
+    canvas_->SetHandle(bufferDc);
+    Rect content = ThemedFrame({0, 0, Width(), Height()}).content;
+    if (style_ != TPvxUserButtonStyle::ubsCombo)
+        DrawContent(bufferDc, content, SkinButtonTextColor(face, state != 0));
+    if (IsActive() && Enabled()) {
+        SetTextColor(bufferDc, RGB(0, 0, 0));
+        RECT r = ToRECT(content);
+        DrawFocusRect(bufferDc, &r);
+    }
+    buffer.DrawTo(dc, 0, 0);
 }
 
 bool TPvxCustomButton::DrawThemedFrame(HDC dc, const Rect& client, bool focused, Rect& content)
@@ -292,7 +322,7 @@ void TPvxCustomButton::DrawEdgeOf(HDC dc, const TPvxClassicFrame& frame)
     }
 }
 
-void TPvxCustomButton::DrawContent(HDC dc, const Rect& content)
+void TPvxCustomButton::DrawContent(HDC dc, const Rect& content, TColor textColor)
 {
     canvas_->Font().Assign(Font());
     SelectGuard font(dc, canvas_->Font().Handle());
@@ -318,7 +348,7 @@ void TPvxCustomButton::DrawContent(HDC dc, const Rect& content)
     if (multiLine_)
         format |= DT_WORDBREAK | AlignmentTextFormat(layout_.Alignment());
     DrawCaption(dc, caption, boxes.text, format,
-                ButtonCaptionLook(Enabled(), fontFx_.DisabledStyle()), Font().Color(), fontFx_);
+                ButtonCaptionLook(Enabled(), fontFx_.DisabledStyle()), textColor, fontFx_);
     if (!glyph_.Empty())
         glyph_.Draw(dc, boxes.glyph.left, boxes.glyph.top, drawState_);
 }
