@@ -8,6 +8,7 @@
 #include "skin/adapters/acEditWnd.h"
 #include "skin/dialogs/acBtnWnd.h"
 #include "skin/dialogs/acComboBoxWnd.h"
+#include "skin/dialogs/acInsideWnd.h"
 #include "skin/dialogs/acStaticWnd.h"
 #include "skin/dialogs/acTransPanelWnd.h"
 #include "skin/engine/EngineState.h"
@@ -74,12 +75,18 @@ TacWindowAdapterPtr MakeDialogChildAdapter(HWND child, TsSkinManager* manager)
         return MakeWindowAdapter<TacTransPanelWnd>(true, child, "CHECKBOX", manager);
     if (name == "combobox")
         return MakeWindowAdapter<TacComboBoxWnd>(true, child, manager);
+    if (name == "comboboxex32")
+        return MakeWindowAdapter<TacInsideHostWnd>(true, child, manager);
     if (name == "combolbox")
-        return MakeWindowAdapter<TacEditWnd>(true, child, "COMBOBOX", manager, nullptr);
+        return MakeWindowAdapter<TacInsideWnd>(true, child, TacInsideKind::Edit, "COMBOBOX", manager);
     if (name == "scrollbar")
         return ScrollBarAdapter(child, style, manager);
-    if (name == "edit" || name == "listbox" || name == "syslistview32" || name == "systreeview32")
-        return MakeWindowAdapter<TacEditWnd>(true, child, "EDIT", manager, nullptr);
+    if (name == "edit" || name == "listbox")
+        return MakeWindowAdapter<TacInsideWnd>(true, child, TacInsideKind::Edit, "EDIT", manager);
+    if (name == "syslistview32")
+        return MakeWindowAdapter<TacInsideWnd>(true, child, TacInsideKind::ListView, "EDIT", manager);
+    if (name == "systreeview32")
+        return MakeWindowAdapter<TacInsideWnd>(true, child, TacInsideKind::TreeView, "EDIT", manager);
     if (name == "toolbarwindow32")
         return MakeWindowAdapter<TacToolBarWnd>(true, child, (style & kToolbarWrapable) ? "BAR" : "CHECKBOX",
                                                 manager);
