@@ -3,6 +3,7 @@
 #include "controls/PvxButtonSkin.h"
 #include "controls/PvxGlyphImages.h"
 #include "controls/PvxResourcePicture.h"
+#include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
 #include "toolkit/Application.h"
 #include "toolkit/Bitmap.h"
@@ -202,6 +203,15 @@ void TPvxCustomButton::WndProc(TMessage& m)
         if (!Visible())
             StopRepeating();
         break;
+    case SM_SKINCMD:
+        if (ChangesSkinFace(SkinCmdOf(m.WParam))) {
+            skinFaceStale_ = true;
+            Invalidate();
+        }
+        break;
+    case CM_FONTCHANGED:
+        skinFaceStale_ = true;
+        break;
     case CM_FOCUSCHANGED:  // the active flag may have changed
     case CM_TEXTCHANGED:
     case CM_ENABLEDCHANGED:
@@ -212,6 +222,15 @@ void TPvxCustomButton::WndProc(TMessage& m)
         break;
     }
     TButton::WndProc(m);
+}
+
+const TsSectionRef& TPvxCustomButton::SkinFace()
+{
+    if (skinFaceStale_) {
+        skinFace_ = SkinButtonFace(Font().Color());
+        skinFaceStale_ = false;
+    }
+    return skinFace_;
 }
 
 void TPvxCustomButton::FillFace(const Rect& r)
@@ -229,7 +248,7 @@ void TPvxCustomButton::DrawButton(const DRAWITEMSTRUCT& item)
     Rect client{0, 0, Width(), Height()};
     bool focused = item.itemState & ODS_FOCUS;
     drawState_ = ChooseDrawState(Enabled(), item.itemState & ODS_SELECTED, mouseInside_);
-    if (TsSectionRef face = SkinButtonFace(Font().Color()); face.IsValid()) {
+    if (const TsSectionRef& face = SkinFace(); face.IsValid()) {
         DrawSkinnedButton(dc, face);
         canvas_->SetHandle(nullptr);
         return;

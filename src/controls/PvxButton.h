@@ -98,6 +98,9 @@ private:
     void DrawEdgeOf(HDC dc, const TPvxClassicFrame& frame);
     void DrawContent(HDC dc, const Rect& content, TColor textColor);
     void DrawSkinnedButton(HDC dc, const TsSectionRef& face);
+    // The skin's face while it stands in for the platform's, looked up once
+    // per skin change or font change.
+    const TsSectionRef& SkinFace();
     void StartRepeating();
     void StopRepeating();
     void RepeatTick();
@@ -118,6 +121,8 @@ private:
     TTimer* repeatTimer_ = nullptr;
     TPvxDrawState drawState_ = TPvxDrawState::Normal;
     bool mouseInside_ = false;
+    TsSectionRef skinFace_;
+    bool skinFaceStale_ = true;
 };
 
 class TPvxButton : public TPvxCustomButton {

@@ -1,10 +1,16 @@
 #include "controls/PvxButtonSkin.h"
 
 #include "gfx/Contrast.h"
+#include "skin/engine/SkinCommands.h"
 #include "skin/engine/sSkinManager.h"
 #include "skin/model/SkinModel.h"
 #include "skin/paint/BorderMaskShaped.h"
 #include "skin/paint/SectionBackground.h"
+
+bool ChangesSkinFace(unsigned command)
+{
+    return command == scSkinLoaded || command == scSkinRemoved || command == scRepaint;
+}
 
 TsSectionRef SkinButtonFace(TColor fontColor)
 {

@@ -13,6 +13,9 @@
 
 class TControl;
 
+// Whether an engine command may change the face: a skin loaded, removed or repainted.
+bool ChangesSkinFace(unsigned command);
+
 // The default manager's BUTTON section when the skin should draw the face of
 // a button whose font colour is fontColor; an unresolved reference while the
 // platform's look stays.

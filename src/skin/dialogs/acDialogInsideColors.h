@@ -7,7 +7,9 @@
 // system's colours stay, nothing is taken and nothing changes.
 
 #include <functional>
+#include <optional>
 
+#include "skin/adapters/acInsideColors.h"
 #include "skin/dialogs/DialogText.h"
 #include "toolkit/Messages.h"
 
@@ -22,6 +24,11 @@ public:
 
 private:
     void AnswerControlColor(TMessage& m, COLORREF text, COLORREF window);
+    // The skin's colours, looked up once per skin change (the engine's
+    // loaded, repaint and removed commands pass through Handle).
+    const std::optional<TsInsideColors>& Colors(const TsSkinManager* manager);
 
     TsSolidBrushes brushes_;
+    std::optional<TsInsideColors> colors_;
+    bool colorsStale_ = true;
 };
