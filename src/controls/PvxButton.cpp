@@ -1,8 +1,12 @@
 #include "controls/PvxButton.h"
 
+#include "controls/PvxButtonSkin.h"
 #include "controls/PvxGlyphImages.h"
 #include "controls/PvxResourcePicture.h"
+#include "skin/engine/SkinCommands.h"
+#include "skin/engine/sCommonData.h"
 #include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Timer.h"
 
@@ -199,6 +203,15 @@ void TPvxCustomButton::WndProc(TMessage& m)
         if (!Visible())
             StopRepeating();
         break;
+    case SM_SKINCMD:
+        if (ChangesSkinFace(SkinCmdOf(m.WParam))) {
+            skinFaceStale_ = true;
+            Invalidate();
+        }
+        break;
+    case CM_FONTCHANGED:
+        skinFaceStale_ = true;
+        break;
     case CM_FOCUSCHANGED:  // the active flag may have changed
     case CM_TEXTCHANGED:
     case CM_ENABLEDCHANGED:
@@ -209,6 +222,15 @@ void TPvxCustomButton::WndProc(TMessage& m)
         break;
     }
     TButton::WndProc(m);
+}
+
+const TsSectionRef& TPvxCustomButton::SkinFace()
+{
+    if (skinFaceStale_) {
+        skinFace_ = SkinButtonFace(Font().Color());
+        skinFaceStale_ = false;
+    }
+    return skinFace_;
 }
 
 void TPvxCustomButton::FillFace(const Rect& r)
@@ -226,6 +248,11 @@ void TPvxCustomButton::DrawButton(const DRAWITEMSTRUCT& item)
     Rect client{0, 0, Width(), Height()};
     bool focused = item.itemState & ODS_FOCUS;
     drawState_ = ChooseDrawState(Enabled(), item.itemState & ODS_SELECTED, mouseInside_);
+    if (const TsSectionRef& face = SkinFace(); face.IsValid()) {
+        DrawSkinnedButton(dc, face);
+        canvas_->SetHandle(nullptr);
+        return;
+    }
     bool themed = IsThemed();
     if (themed || IsTransparentStyle(style_))
         FillFace(client);
@@ -235,8 +262,30 @@ void TPvxCustomButton::DrawButton(const DRAWITEMSTRUCT& item)
     if (!themed || !DrawThemedFrame(dc, client, focused, content))
         content = DrawClassicFrame(dc, client, focused);
     if (style_ != TPvxUserButtonStyle::ubsCombo)
-        DrawContent(dc, content);
+        DrawContent(dc, content, Font().Color());
     canvas_->SetHandle(nullptr);
+}
+
+// The skin's face in the themed frame's place: the content keeps the themed
+// rectangle (it does not shift when pressed) and the focus rectangle.
+void TPvxCustomButton::DrawSkinnedButton(HDC dc, const TsSectionRef& face)
+{
+    TBitmap buffer(Width(), Height());
+    if (buffer.Empty())
+        return;
+    int state = drawState_ == TPvxDrawState::Pressed ? 2 : (drawState_ == TPvxDrawState::Hot ? 1 : 0);
+    PaintSkinButtonFace(buffer.Pixels24(), face, state, BackgroundBehind(this));
+    HDC bufferDc = buffer.Canvas().Handle();
+    canvas_->SetHandle(bufferDc);
+    Rect content = ThemedFrame({0, 0, Width(), Height()}).content;
+    if (style_ != TPvxUserButtonStyle::ubsCombo)
+        DrawContent(bufferDc, content, SkinButtonTextColor(face, state != 0));
+    if (IsActive() && Enabled()) {
+        SetTextColor(bufferDc, RGB(0, 0, 0));
+        RECT r = ToRECT(content);
+        DrawFocusRect(bufferDc, &r);
+    }
+    buffer.DrawTo(dc, 0, 0);
 }
 
 bool TPvxCustomButton::DrawThemedFrame(HDC dc, const Rect& client, bool focused, Rect& content)
@@ -292,7 +341,7 @@ void TPvxCustomButton::DrawEdgeOf(HDC dc, const TPvxClassicFrame& frame)
     }
 }
 
-void TPvxCustomButton::DrawContent(HDC dc, const Rect& content)
+void TPvxCustomButton::DrawContent(HDC dc, const Rect& content, TColor textColor)
 {
     canvas_->Font().Assign(Font());
     SelectGuard font(dc, canvas_->Font().Handle());
@@ -318,7 +367,7 @@ void TPvxCustomButton::DrawContent(HDC dc, const Rect& content)
     if (multiLine_)
         format |= DT_WORDBREAK | AlignmentTextFormat(layout_.Alignment());
     DrawCaption(dc, caption, boxes.text, format,
-                ButtonCaptionLook(Enabled(), fontFx_.DisabledStyle()), Font().Color(), fontFx_);
+                ButtonCaptionLook(Enabled(), fontFx_.DisabledStyle()), textColor, fontFx_);
     if (!glyph_.Empty())
         glyph_.Draw(dc, boxes.glyph.left, boxes.glyph.top, drawState_);
 }

@@ -2,8 +2,9 @@
 // TPvxCustomButton and TPvxButton: the large push button with a glyph and a
 // one-line caption. The platform's owner-drawn push button gives focus,
 // capture and keyboard activation; the button draws every pixel itself, in
-// the platform's visual style when that is on, else in its classic frame,
-// and tracks the pointer for its hot look.
+// the platform's visual style when that is on, else in its classic frame (on
+// a dark skin, in the skin's button face: PvxButtonSkin.h), and tracks the
+// pointer for its hot look.
 
 #include <windows.h>
 
@@ -15,6 +16,7 @@
 #include "controls/PvxCaption.h"
 #include "controls/PvxGlyph.h"
 #include "controls/PvxThemeServices.h"
+#include "skin/paint/SectionRef.h"
 #include "toolkit/Buttons.h"
 
 class TCanvas;
@@ -94,7 +96,11 @@ private:
     bool DrawThemedFrame(HDC dc, const Rect& client, bool focused, Rect& content);
     Rect DrawClassicFrame(HDC dc, const Rect& client, bool focused);
     void DrawEdgeOf(HDC dc, const TPvxClassicFrame& frame);
-    void DrawContent(HDC dc, const Rect& content);
+    void DrawContent(HDC dc, const Rect& content, TColor textColor);
+    void DrawSkinnedButton(HDC dc, const TsSectionRef& face);
+    // The skin's face while it stands in for the platform's, looked up once
+    // per skin change or font change.
+    const TsSectionRef& SkinFace();
     void StartRepeating();
     void StopRepeating();
     void RepeatTick();
@@ -115,6 +121,8 @@ private:
     TTimer* repeatTimer_ = nullptr;
     TPvxDrawState drawState_ = TPvxDrawState::Normal;
     bool mouseInside_ = false;
+    TsSectionRef skinFace_;
+    bool skinFaceStale_ = true;
 };
 
 class TPvxButton : public TPvxCustomButton {

@@ -20,6 +20,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/PvxBaseControls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxBevel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PvxButtonSkin.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxCaption.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxGlyph.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PvxGlyphCache.cpp

@@ -595,41 +595,29 @@ void TWinControl::UpdateBoundsFromWindow()
     UpdateBoundsRect(FromRECT(r));
 }
 
-void TWinControl::WndProc(TMessage& m)
+// A control of its own class fills its background with its colour; a
+// standard control's own procedure paints and erases it.
+bool TWinControl::HandlePaintMessage(TMessage& m)
 {
-    if (IsMouseMessage(m.Msg)) {
-        RouteMouse(m);
-        return;
+    if (standardClass_ || (m.Msg != WM_PAINT && m.Msg != WM_ERASEBKGND))
+        return false;
+    if (m.Msg == WM_PAINT) {
+        HandlePaint(m);
+        return true;
     }
+    RECT r{};
+    GetClientRect(handle_, &r);
+    UniqueBrush brush(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(reinterpret_cast<HDC>(m.WParam), &r, brush.Get());
+    m.Result = 1;
+    return true;
+}
+
+// What a child window tells its parent goes back to the child as its own
+// notification (CN_BASE + the message).
+bool TWinControl::HandleChildNotification(TMessage& m)
+{
     switch (m.Msg) {
-    case WM_PAINT:
-        if (!standardClass_) {
-            HandlePaint(m);
-            return;
-        }
-        break;
-    case WM_ERASEBKGND:
-        if (!standardClass_) {
-            RECT r{};
-            GetClientRect(handle_, &r);
-            UniqueBrush brush(CreateSolidBrush(ColorToRGB(Color())));
-            FillRect(reinterpret_cast<HDC>(m.WParam), &r, brush.Get());
-            m.Result = 1;
-            return;
-        }
-        break;
-    case WM_MOUSELEAVE:
-        trackingLeave_ = false;
-        if (Application)
-            Application->MouseLeftWindow(this);
-        break;
-    case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(m.LParam) != handle_)
-            mouseCapture_ = nullptr;
-        break;
-    case WM_SETCURSOR:
-        HandleSetCursor(m);
-        return;
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:
@@ -640,61 +628,102 @@ void TWinControl::WndProc(TMessage& m)
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-        if (m.LParam) {
-            ReflectToChild(m, reinterpret_cast<HWND>(m.LParam));
-            return;
-        }
-        break;
+        // Without a window in LParam (a menu's command, a window's own bar)
+        // the message is the control's own.
+        if (!m.LParam)
+            return false;
+        ReflectToChild(m, reinterpret_cast<HWND>(m.LParam));
+        return true;
     case WM_DRAWITEM:
         ReflectToChild(m, reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem);
-        return;
+        return true;
     case WM_NOTIFY:
         ReflectToChild(m, reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom);
-        return;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The pointer's, the keyboard's and the focus's messages. Those noted here
+// go on to the default handling too (false), the others are taken.
+bool TWinControl::HandleInputMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_MOUSELEAVE:
+        trackingLeave_ = false;
+        if (Application)
+            Application->MouseLeftWindow(this);
+        return false;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(m.LParam) != handle_)
+            mouseCapture_ = nullptr;
+        return false;
+    case WM_SETCURSOR:
+        HandleSetCursor(m);
+        return true;
     case WM_SETFOCUS:
         if (TCustomForm* form = ParentForm(); form && form != this)
             form->FocusChanged(this);
-        break;
-    case WM_WINDOWPOSCHANGED:
-        UpdateBoundsFromWindow();
-        break;
+        return false;
     case CN_KEYDOWN:
         HandleKeyDown(m);
-        return;
+        return true;
     case CN_CHAR:
     case CN_BASE + WM_SYSCHAR:
         HandleChar(m);
-        return;
+        return true;
     case WM_MOUSEWHEEL:
         // Offered to the control first; what it does not take scrolls as usual.
-        if (Perform(CM_MOUSEWHEEL, m.WParam, m.LParam)) {
-            m.Result = 0;
-            return;
-        }
-        break;
+        if (!Perform(CM_MOUSEWHEEL, m.WParam, m.LParam))
+            return false;
+        m.Result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The control's own notifications of a changed property, carried to its
+// window and its children.
+bool TWinControl::HandlePropertyChange(TMessage& m)
+{
+    switch (m.Msg) {
     case CM_FONTCHANGED:
         if (handle_)
             SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
         NotifyChildren(CM_PARENTFONTCHANGED);
         Invalidate();
-        return;
+        return true;
     case CM_COLORCHANGED:
         NotifyChildren(CM_PARENTCOLORCHANGED);
         Invalidate();
-        return;
+        return true;
     case CM_TEXTCHANGED:
-        return;
+        return true;
     case CM_ENABLEDCHANGED:
         if (handle_)
             EnableWindow(handle_, Enabled());
-        return;
+        return true;
     case CM_VISIBLECHANGED:
         if (handle_)
             ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
-        return;
+        return true;
     default:
-        break;
+        return false;
     }
+}
+
+void TWinControl::WndProc(TMessage& m)
+{
+    if (IsMouseMessage(m.Msg)) {
+        RouteMouse(m);
+        return;
+    }
+    if (m.Msg == WM_WINDOWPOSCHANGED)
+        UpdateBoundsFromWindow();
+    if (HandlePaintMessage(m) || HandleChildNotification(m) || HandleInputMessage(m) || HandlePropertyChange(m))
+        return;
     TControl::WndProc(m);
 }
 

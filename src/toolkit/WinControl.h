@@ -100,6 +100,11 @@ private:
     void HandleKeyDown(TMessage& message);
     void HandleChar(TMessage& message);
     void HandleSetCursor(TMessage& message);
+    // The window procedure's handlers, each true when it took the message.
+    bool HandlePaintMessage(TMessage& message);
+    bool HandleChildNotification(TMessage& message);
+    bool HandleInputMessage(TMessage& message);
+    bool HandlePropertyChange(TMessage& message);
     void UpdateBoundsFromWindow();
     void FixupTabList();
     void AddTabOrderList(std::vector<TWinControl*>& list) const;

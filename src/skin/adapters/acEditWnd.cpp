@@ -2,6 +2,7 @@
 
 #include "gfx/RectFill.h"
 #include "skin/adapters/acAdapterState.h"
+#include "skin/adapters/acInsideColors.h"
 #include "skin/engine/EngineState.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
@@ -87,7 +88,7 @@ void TacEditWnd::PrepareFrame(bool refillCorners)
     TsSkinManager* manager = SkinManager();
     int32_t border = manager ? manager->Model().SkinData().BorderColor : kSkinKeyColor;
     if (ForDialog() && border != kSkinKeyColor) {
-        FillRectColor(pixels, pixels.Bounds(), ToRgb24(GetSysColor(COLOR_WINDOW)));
+        FillRectColor(pixels, pixels.Bounds(), ToRgb24(InsideWindowColor(manager)));
         FillFrameBands(pixels, pixels.Bounds(), 1, 1, 1, 1, SkinRgb(border));
     } else {
         TsControlItemLook look;

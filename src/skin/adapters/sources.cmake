@@ -4,6 +4,7 @@ target_sources(pvx_skin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/acAdapterState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acCtrlAdapter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acEditWnd.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/acInsideColors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acMainWnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acPanelWnd.cpp
 )

@@ -3,6 +3,7 @@
 #include "gfx/RectFill.h"
 #include "skin/adapters/acAdapterState.h"
 #include "skin/adapters/acEditWnd.h"
+#include "skin/dialogs/acInsideWnd.h"
 #include "skin/dialogs/DialogText.h"
 #include "skin/engine/EngineState.h"
 #include "skin/engine/SkinCommands.h"
@@ -85,7 +86,7 @@ void TacComboBoxWnd::AdaptList()
     if (TacMainWnd::FromWindow(info.hwndList))
         return;
     TsEngineFlag forDialog(AdapterState().SkinningDialog);
-    list_ = MakeWindowAdapter<TacEditWnd>(true, info.hwndList, "COMBOBOX", SkinManager(), nullptr);
+    list_ = MakeWindowAdapter<TacInsideWnd>(true, info.hwndList, TacInsideKind::Edit, "COMBOBOX", SkinManager());
 }
 
 bool TacComboBoxWnd::HandleCommand(TMessage& m)
@@ -115,6 +116,10 @@ void TacComboBoxWnd::WndProc(TMessage& m)
         TacMainWnd::WndProc(m);
         return;
     }
+    // A ComboBoxEx32 answers its inner combo box's colour questions itself
+    // (white): answer them as the dialog does.
+    if (insideColors_.Handle(m, SkinManager(), [this](TMessage& passed) { TacMainWnd::WndProc(passed); }))
+        return;
     switch (m.Msg) {
     case WM_PAINT:
         Paint(m);

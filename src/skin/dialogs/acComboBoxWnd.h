@@ -10,6 +10,7 @@
 // with itself.
 
 #include "skin/adapters/acMainWnd.h"
+#include "skin/dialogs/acDialogInsideColors.h"
 
 class TacComboBoxWnd : public TacMainWnd {
 public:
@@ -30,4 +31,5 @@ private:
     bool HandleCommand(TMessage& m);
 
     TacWindowAdapterPtr list_;
+    TacDialogInsideColors insideColors_;
 };

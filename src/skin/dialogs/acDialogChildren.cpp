@@ -12,6 +12,7 @@
 #include "skin/dialogs/acComboBoxWnd.h"
 #include "skin/dialogs/acDlgPanelWnd.h"
 #include "skin/dialogs/acGroupBoxWnd.h"
+#include "skin/dialogs/acInsideWnd.h"
 #include "skin/dialogs/acLinkWnd.h"
 #include "skin/dialogs/acSpinWnd.h"
 #include "skin/dialogs/acTabControlWnd.h"
@@ -84,7 +85,7 @@ TacWindowAdapterPtr MakeDialogChildAdapter(HWND child, TsSkinManager* manager)
     if (name == "combobox" || name == "comboboxex32")
         return MakeWindowAdapter<TacComboBoxWnd>(true, child, manager);
     if (name == "combolbox")
-        return MakeWindowAdapter<TacEditWnd>(true, child, "COMBOBOX", manager, nullptr);
+        return MakeWindowAdapter<TacInsideWnd>(true, child, TacInsideKind::Edit, "COMBOBOX", manager);
     if (name == "tpanel" || name == "tsilentpaintpanel")
         return MakeWindowAdapter<TacDlgPanelWnd>(true, child, manager);
     if (name == "systabcontrol32")
@@ -95,8 +96,12 @@ TacWindowAdapterPtr MakeDialogChildAdapter(HWND child, TsSkinManager* manager)
         return MakeWindowAdapter<TacLinkWnd>(true, child, manager);
     if (name == "scrollbar")
         return ScrollBarAdapter(child, style, manager);
-    if (name == "edit" || name == "listbox" || name == "syslistview32" || name == "systreeview32")
-        return MakeWindowAdapter<TacEditWnd>(true, child, "EDIT", manager, nullptr);
+    if (name == "edit" || name == "listbox")
+        return MakeWindowAdapter<TacInsideWnd>(true, child, TacInsideKind::Edit, "EDIT", manager);
+    if (name == "syslistview32")
+        return MakeWindowAdapter<TacInsideWnd>(true, child, TacInsideKind::ListView, "EDIT", manager);
+    if (name == "systreeview32")
+        return MakeWindowAdapter<TacInsideWnd>(true, child, TacInsideKind::TreeView, "EDIT", manager);
     if (name == "toolbarwindow32")
         return MakeWindowAdapter<TacToolBarWnd>(true, child, (style & TBSTYLE_WRAPABLE) ? "BAR" : "CHECKBOX",
                                                 manager);

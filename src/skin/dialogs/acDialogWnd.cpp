@@ -200,6 +200,8 @@ void TacDialogWnd::WndProc(TMessage& m)
         TacScrollWnd::WndProc(m);
         return;
     }
+    if (insideColors_.Handle(m, SkinManager(), [this](TMessage& passed) { TacScrollWnd::WndProc(passed); }))
+        return;
     TsCommonData& data = SkinData();
     switch (m.Msg) {
     case SM_SKINCMD:

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "skin/dialogs/DialogText.h"
+#include "skin/dialogs/acDialogInsideColors.h"
 #include "skin/forms/CaptionInput.h"
 #include "skin/forms/FramePainting.h"
 #include "skin/forms/sSystemMenu.h"
@@ -123,6 +124,7 @@ private:
     TacSystemMenu systemMenu_;
     TsSectionRef titleSection_;
     TsSolidBrushes brushes_;
+    TacDialogInsideColors insideColors_;
     TsCaptionInput caption_{*this};
 };
 

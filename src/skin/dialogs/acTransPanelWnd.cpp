@@ -72,6 +72,8 @@ void TacTransPanelWnd::WndProc(TMessage& m)
         TacMainWnd::WndProc(m);
         return;
     }
+    if (insideColors_.Handle(m, SkinManager(), [this](TMessage& passed) { TacMainWnd::WndProc(passed); }))
+        return;
     switch (m.Msg) {
     case WM_ERASEBKGND:
         RefreshPosition();

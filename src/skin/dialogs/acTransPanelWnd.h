@@ -7,6 +7,7 @@
 // there instead of the window system's size grip.
 
 #include "skin/adapters/acMainWnd.h"
+#include "skin/dialogs/acDialogInsideColors.h"
 
 class TacTransPanelWnd : public TacMainWnd {
 public:
@@ -22,6 +23,8 @@ private:
     Point ClientOrigin() const;
     void EraseBackground(TMessage& m);
     void AnswerBackground(TMessage& m);
+
+    TacDialogInsideColors insideColors_;
 };
 
 class TacToolBarWnd : public TacTransPanelWnd {

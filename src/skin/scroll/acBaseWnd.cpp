@@ -5,8 +5,16 @@
 
 namespace {
 
-// Sent by some controls of the system to their children; nothing to do here.
-constexpr UINT kSwallowedMessage = 0x2100;
+// 0x2100 lies where OLE control containers put the messages they reflect
+// back to a hosted child control: the original number plus WM_USER + 0x1C00
+// (OCM__BASE in the platform's headers), here WM_KEYDOWN's. Who sends it: a
+// container hosting an adapted window; nothing in this program does. Its
+// WParam and LParam are WM_KEYDOWN's (the virtual key; the repeat count,
+// scan code and flags). Who answers: the adapter itself, with 0; it goes on
+// neither to the layers below nor to the control's own procedure.
+constexpr UINT kReflectedMessageBase = WM_USER + 0x1C00;
+constexpr UINT kReflectedKeyDown = kReflectedMessageBase + WM_KEYDOWN;
+static_assert(kReflectedKeyDown == 0x2100);
 
 }  // namespace
 
@@ -36,7 +44,7 @@ void TacBaseWnd::WndProc(TMessage& m)
     case WM_SETCURSOR:
         CallOldHandler(m);
         return;
-    case kSwallowedMessage:
+    case kReflectedKeyDown:
         m.Result = 0;
         return;
     default:

@@ -595,13 +595,12 @@ bool TacScrollWnd::HandleLayerCommand(TMessage& m)
     return true;
 }
 
-bool TacScrollWnd::HandleLayerMessage(TMessage& m)
+// The mouse on the bars: hit tests, hovering, pressing, holding and
+// releasing their parts, and the repeat and hover timers.
+bool TacScrollWnd::HandleBarMouse(TMessage& m)
 {
     TacScrollTracking& t = ScrollTracking();
     switch (m.Msg) {
-    case WM_NCCALCSIZE:
-        CalcNonClientSize(m);
-        return true;
     case WM_NCHITTEST:
         HitTest(m);
         return true;
@@ -617,11 +616,10 @@ bool TacScrollWnd::HandleLayerMessage(TMessage& m)
         t.PressedPart = kPartNone;
         return false;
     case WM_MOUSEMOVE:
-        if (HeldMouseMove(MessagePointOf(Window(), m.LParam))) {
-            m.Result = 0;
-            return true;
-        }
-        return false;
+        if (!HeldMouseMove(MessagePointOf(Window(), m.LParam)))
+            return false;
+        m.Result = 0;
+        return true;
     case WM_LBUTTONUP:
         if (t.PressedPart != kPartNone && t.HoverWindow == Window())
             Release(true);
@@ -638,17 +636,28 @@ bool TacScrollWnd::HandleLayerMessage(TMessage& m)
     case WM_NCRBUTTONUP:
     case WM_NCMBUTTONDOWN:
     case WM_NCMBUTTONUP:
-        if (IsBarHit(m.WParam)) {
-            m.Result = 0;
-            return true;
-        }
+        if (!IsBarHit(m.WParam))
+            return false;
+        m.Result = 0;
+        return true;
+    default:
         return false;
+    }
+}
+
+// The window's frame: its size with the bars, its style, the window
+// system's own bar tracking (kept off) and the keyboard cues.
+bool TacScrollWnd::HandleFrameMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_NCCALCSIZE:
+        CalcNonClientSize(m);
+        return true;
     case WM_SYSCOMMAND:
-        if (m.WParam == kSysCommandVScroll || m.WParam == kSysCommandHScroll) {
-            m.Result = 0;
-            return true;
-        }
-        return false;
+        if (m.WParam != kSysCommandVScroll && m.WParam != kSysCommandHScroll)
+            return false;
+        m.Result = 0;
+        return true;
     case WM_STYLECHANGED:
         if (IgnoreStyleChange) {
             m.Result = 0;
@@ -657,16 +666,6 @@ bool TacScrollWnd::HandleLayerMessage(TMessage& m)
         if (m.WParam == WPARAM(GWL_EXSTYLE))
             layout_.BarsOnLeft = reinterpret_cast<const STYLESTRUCT*>(m.LParam)->styleNew & WS_EX_LEFTSCROLLBAR;
         return false;
-    case WM_MOUSEWHEEL:
-    case CM_MOUSEWHEEL:
-        CallOldHandler(m);
-        if (!Busy)
-            RefreshBars(true);
-        return true;
-    case CM_FOCUSCHANGED:
-        CallOldHandler(m);
-        RefreshBars(true);
-        return true;
     case CM_ACTIVATEAPP:
         if (WindowSize().width <= 0)
             return false;
@@ -678,11 +677,36 @@ bool TacScrollWnd::HandleLayerMessage(TMessage& m)
     case WM_UPDATEUISTATE:
         m.Result = 0;
         return true;
-    case SM_SKINCMD:
-        return HandleLayerCommand(m);
     default:
         return false;
     }
+}
+
+// Messages after which the control may have scrolled: the control handles
+// them, then the bars show its new position.
+bool TacScrollWnd::HandleScrollingMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_MOUSEWHEEL:
+    case CM_MOUSEWHEEL:
+        CallOldHandler(m);
+        if (!Busy)
+            RefreshBars(true);
+        return true;
+    case CM_FOCUSCHANGED:
+        CallOldHandler(m);
+        RefreshBars(true);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TacScrollWnd::HandleLayerMessage(TMessage& m)
+{
+    if (m.Msg == SM_SKINCMD)
+        return HandleLayerCommand(m);
+    return HandleBarMouse(m) || HandleFrameMessage(m) || HandleScrollingMessage(m);
 }
 
 void TacScrollWnd::WndProc(TMessage& m)

@@ -64,6 +64,9 @@ private:
     void ResolveBarSkins();
     void RecalculateFrame();
     bool HandleLayerMessage(TMessage& m);
+    bool HandleBarMouse(TMessage& m);
+    bool HandleFrameMessage(TMessage& m);
+    bool HandleScrollingMessage(TMessage& m);
     bool HandleLayerCommand(TMessage& m);
     void CalcNonClientSize(TMessage& m);
     void HitTest(TMessage& m);

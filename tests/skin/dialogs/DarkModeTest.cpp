@@ -9,6 +9,7 @@
 #include "skin/engine/SystemColorMode.h"
 #include "toolkit/SysUtils.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 namespace {
@@ -70,20 +71,18 @@ struct CaptionInk {
     uint32_t face = 0, ink = 0;
 };
 
-// The button's face (its centre row at the left quarter, clear of the
-// caption) and the pixel of its caption's middle band that differs most
-// from it: the ink a user reads.
-CaptionInk CaptionInkOf(HWND button)
+// The face at faceAt and the pixel of band that differs most from it: the
+// ink a user reads.
+CaptionInk InkOf(const Image24& image, POINT faceAt, const Rect& band)
 {
-    Image24 image = GrabWindowAsIs(button);
     CaptionInk found;
-    int w = image.Width(), h = image.Height();
-    if (w < 8 || h < 8)
+    Rect inside = band.Intersected(image.View().Bounds());
+    if (faceAt.x >= image.Width() || faceAt.y >= image.Height() || inside.IsEmpty())
         return found;
-    found.face = ToColorRef(image.At(w / 6, h / 2));
+    found.face = ToColorRef(image.At(faceAt.x, faceAt.y));
     double best = 1;
-    for (int y = h / 3; y < h - h / 3; ++y)
-        for (int x = w / 3; x < w - w / 3; ++x) {
+    for (int y = inside.top; y < inside.bottom; ++y)
+        for (int x = inside.left; x < inside.right; ++x) {
             uint32_t c = ToColorRef(image.At(x, y));
             if (double ratio = ContrastRatio(c, found.face); ratio > best) {
                 best = ratio;
@@ -91,6 +90,94 @@ CaptionInk CaptionInkOf(HWND button)
             }
         }
     return found;
+}
+
+// A dialog button's face (its centre row at the left sixth, clear of the
+// caption) and the ink of its caption's middle band.
+CaptionInk CaptionInkOf(HWND button)
+{
+    Image24 image = GrabWindowAsIs(button);
+    int w = image.Width(), h = image.Height();
+    if (w < 8 || h < 8)
+        return {};
+    return InkOf(image, {w / 6, h / 2}, {w / 3, h / 3, w - w / 3, h - h / 3});
+}
+
+// A glyph button's face (left of the glyph) and the ink of its caption, in
+// the bottom third under the glyph.
+CaptionInk GlyphButtonInkOf(HWND button)
+{
+    Image24 image = GrabWindowAsIs(button);
+    int w = image.Width(), h = image.Height();
+    if (w < 16 || h < 16)
+        return {};
+    return InkOf(image, {w / 6, h / 2}, {4, h * 2 / 3, w - 4, h - 4});
+}
+
+void ExpectLightOnDark(const CaptionInk& ink, const std::string& what)
+{
+    EXPECT_LT(RelativeLuminance(ink.face), 0.1) << what << std::hex << " face " << ink.face;
+    EXPECT_GT(RelativeLuminance(ink.ink), RelativeLuminance(ink.face)) << what << std::hex << " ink " << ink.ink;
+    EXPECT_GE(ContrastRatio(ink.ink, ink.face), kReadableContrast)
+        << what << std::hex << ": " << ink.ink << " on " << ink.face;
+}
+
+// The mean brightness of a patch of the window's client area (client coordinates).
+double PatchBrightness(HWND window, RECT patch)
+{
+    POINT p{patch.left, patch.top};
+    ClientToScreen(window, &p);
+    HDC screen = GetDC(nullptr);
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < patch.bottom - patch.top; ++y)
+        for (int x = 0; x < patch.right - patch.left; ++x, ++n) {
+            COLORREF c = GetPixel(screen, p.x + x, p.y + y);
+            sum += (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3.0;
+        }
+    ReleaseDC(nullptr, screen);
+    return n > 0 ? sum / n : -1;
+}
+
+// A patch of w x h pixels by the bottom right corner of the client area, inset pixels inside.
+RECT CornerPatch(HWND window, int inset, int w, int h)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right - inset - w, client.bottom - inset - h, client.right - inset, client.bottom - inset};
+}
+
+// What the open-file dialog's system-drawn insides show: its file list, the
+// file name edit, the file type combo box's text field, and the "Look in"
+// combo box's item (owner-drawn by the dialog) with its ink.
+struct OpenDialogInsides {
+    double list = -1, edit = -1, fileType = -1;
+    COLORREF listColor = CLR_NONE;
+    CaptionInk lookIn;
+};
+
+// Dialog control numbers of the "Look in" and file type combo boxes.
+constexpr int LookInCombo = 0x471, FileTypeCombo = 0x470;
+
+OpenDialogInsides ReadOpenDialogInsides(HWND dialog)
+{
+    OpenDialogInsides seen;
+    HWND list = FindChildWindow(dialog, "SysListView32");
+    seen.list = PatchBrightness(list, CornerPatch(list, 24, 8, 4));
+    seen.listColor = ListView_GetBkColor(list);
+    HWND edit = FindChildWindow(dialog, "Edit");
+    seen.edit = PatchBrightness(edit, CornerPatch(edit, 2, 8, 4));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    HWND fileType = GetDlgItem(dialog, FileTypeCombo);
+    GetComboBoxInfo(fileType, &info);
+    const RECT& item = info.rcItem;
+    seen.fileType = PatchBrightness(fileType, {item.right - 10, item.top + 2, item.right - 2, item.bottom - 2});
+    HWND lookIn = GetDlgItem(dialog, LookInCombo);
+    GetComboBoxInfo(lookIn, &info);
+    seen.lookIn = InkOf(GrabClientAsIs(lookIn), {int(item.right) - 4, int(item.top + item.bottom) / 2},
+                        {int(item.left) + 20, int(item.top), int(item.right) - 8, int(item.bottom)});
+    return seen;
 }
 
 // The value is set before the main window is made, and removed afterwards:
@@ -191,23 +278,27 @@ TEST_F(DarkModeTest, TheErrorBoxAndTheOpenFileDialogComeUpDark)
     CloseHandle(holder);
     EXPECT_LT(boxBrightness, DarkAtMost) << "error box";
     // The default button's caption: light ink on the dark face, readable.
-    EXPECT_LT(RelativeLuminance(ok.face), 0.1) << std::hex << ok.face;
-    EXPECT_GT(RelativeLuminance(ok.ink), RelativeLuminance(ok.face)) << std::hex << ok.ink;
-    EXPECT_GE(ContrastRatio(ok.ink, ok.face), kReadableContrast) << std::hex << ok.ink << " on " << ok.face;
+    ExpectLightOnDark(ok, "OK button");
 
     HWND dialog = nullptr;
     double dialogBrightness = -1;
+    OpenDialogInsides insides;
     ModalSteps run({[&] { return (dialog = FindVisibleDialog("Open")) != nullptr; },
                     [&] {
                         dialogBrightness = BackgroundBrightness(dialog);
+                        insides = ReadOpenDialogInsides(dialog);
                         PressButton(dialog, "Cancel");
                         return true;
                     }});
     ShowOpenFileDialog(dir.Path());
     EXPECT_TRUE(run.Finished());
-    // Its file list keeps the system's window colour: the list view is drawn by
-    // the system, only its frame and bars by the skin.
     EXPECT_LT(dialogBrightness, DarkAtMost) << "open-file dialog";
+    // The parts the system draws itself take the skin's edit colours.
+    EXPECT_LT(insides.list, DarkAtMost) << "file list";
+    EXPECT_EQ(insides.listColor, ToColorRef(SkinSectionColour("EDIT")));
+    EXPECT_LT(insides.edit, DarkAtMost) << "file name edit";
+    EXPECT_LT(insides.fileType, DarkAtMost) << "file type combo box";
+    ExpectLightOnDark(insides.lookIn, "\"Look in\" item");
 }
 
 TEST_F(DarkModeTest, ChangingTheSettingSwitchesTheLookLiveAndBack)
@@ -230,6 +321,37 @@ TEST_F(DarkModeTest, ChangingTheSettingSwitchesTheLookLiveAndBack)
     ExpectMainWindow(true);
 }
 
+// The four command buttons draw the skin's button face with its light text
+// on the dark skin, and the platform's look, pixel for pixel as before,
+// once the setting is light again.
+TEST_F(DarkModeTest, TheCommandButtonsFollowTheSkin)
+{
+    TPvxButton* buttons[] = {form->PvxButton1, form->PvxButton2, form->PvxButton3, form->PvxButton4};
+    for (TPvxButton* b : buttons)
+        ExpectLightOnDark(GlyphButtonInkOf(b->Handle()), b->Caption());
+
+    SetAppsUseLightTheme(1);
+    BroadcastColorModeChange();
+    std::vector<Image24> light;
+    for (TPvxButton* b : buttons) {
+        light.push_back(GrabWindowAsIs(b->Handle()));
+        CaptionInk ink = GlyphButtonInkOf(b->Handle());
+        EXPECT_GT(RelativeLuminance(ink.face), 0.6) << b->Caption();
+        EXPECT_LT(RelativeLuminance(ink.ink), RelativeLuminance(ink.face)) << b->Caption();
+    }
+    SetAppsUseLightTheme(0);
+    BroadcastColorModeChange();
+    EXPECT_LT(RelativeLuminance(GlyphButtonInkOf(form->PvxButton1->Handle()).face), 0.1);
+    SetAppsUseLightTheme(1);
+    BroadcastColorModeChange();
+    for (std::size_t i = 0; i < light.size(); ++i) {
+        Image24 again = GrabWindowAsIs(buttons[i]->Handle());
+        EXPECT_TRUE(again.View().Bounds() == light[i].View().Bounds() &&
+                    BoundsOfChanges(light[i], again, light[i].View().Bounds()).IsEmpty())
+            << buttons[i]->Caption();
+    }
+}
+
 // A dialog of the system that is open while the setting changes takes the
 // new look at once.
 TEST_F(DarkModeTest, AnOpenDialogFollowsTheSwitch)
@@ -237,12 +359,14 @@ TEST_F(DarkModeTest, AnOpenDialogFollowsTheSwitch)
     TempDir dir;
     HWND dialog = nullptr;
     double before = -1, after = -1;
+    OpenDialogInsides light;
     ModalSteps run({[&] { return (dialog = FindVisibleDialog("Open")) != nullptr; },
                     [&] {
                         before = BackgroundBrightness(dialog);
                         SetAppsUseLightTheme(1);
                         BroadcastColorModeChange();
                         after = BackgroundBrightness(dialog);
+                        light = ReadOpenDialogInsides(dialog);
                         PressButton(dialog, "Cancel");
                         return true;
                     }});
@@ -251,6 +375,11 @@ TEST_F(DarkModeTest, AnOpenDialogFollowsTheSwitch)
     EXPECT_EQ(form->sSkinManager1->SkinName(), "Opus (internal)");
     EXPECT_LT(before, DarkAtMost);
     EXPECT_GT(after, LightAtLeast);
+    // The system's own colours are back inside.
+    EXPECT_EQ(light.listColor, GetSysColor(COLOR_WINDOW));
+    EXPECT_GT(light.list, LightAtLeast) << "file list";
+    EXPECT_GT(light.edit, LightAtLeast) << "file name edit";
+    EXPECT_GT(light.fileType, LightAtLeast) << "file type combo box";
 }
 
 }  // namespace
