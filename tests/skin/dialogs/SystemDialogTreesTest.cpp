@@ -15,6 +15,7 @@
 #include "skin/engine/SkinCommands.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 namespace {
 
@@ -226,18 +227,29 @@ TEST_F(SystemDialogTreesTest, TheProgramsOpenDialogIsTheClassicOneWithTheHooksNe
 {
     TempDir dir;
     dir.WriteFile("listed.txt", "x");
+    dir.MakeFolder("inner");
     form->FileName1->SetText(dir.Path() + "\\");
-    HWND dialog = nullptr;
+    HWND dialog = nullptr, list = nullptr;
     ModalSteps run({[&] { return (dialog = FindVisibleDialog("Open")) != nullptr; },
                     [&] {
                         HWND nested = FindChildWindow(dialog, "#32770");
                         EXPECT_NE(nested, nullptr) << "the hook's own dialog";
                         EXPECT_NE(dynamic_cast<TacTransPanelWnd*>(TacMainWnd::FromWindow(nested)), nullptr)
                             << "the nested dialog is a transparent panel";
-                        HWND list = FindChildWindow(dialog, "SysListView32");
+                        list = FindChildWindow(dialog, "SysListView32");
                         EXPECT_NE(list, nullptr);
                         EXPECT_NE(TacMainWnd::FromWindow(list), nullptr) << "the file list is skinned";
                         ExpectSkinnedDialog(dialog, {2, 2});
+                        // Into the folder: the dialog makes its file list anew.
+                        SetWindowTextW(GetDlgItem(dialog, cmb13), L"inner");
+                        PressButton(dialog, "Open");
+                        return true;
+                    },
+                    [&] {
+                        HWND newList = FindChildWindow(dialog, "SysListView32");
+                        if (!newList || newList == list)
+                            return false;
+                        EXPECT_NE(TacMainWnd::FromWindow(newList), nullptr) << "the new file list is skinned too";
                         PressButton(dialog, "Cancel");
                         return true;
                     }});
