@@ -53,6 +53,16 @@ const wchar_t* OrNull(const std::wstring& text)
     return text.empty() ? nullptr : text.c_str();
 }
 
+// With a hook procedure the system shows the Explorer-style dialog, whose
+// window tree (standard controls, a nested dialog for the hook, a list view
+// of the files) skinning can reach, rather than the item dialog of Windows
+// Vista and later, drawn by the shell's own framework. The hook changes
+// nothing: every message goes on to the dialog's own handling.
+UINT_PTR CALLBACK PassEverythingOn(HWND, UINT, WPARAM, LPARAM)
+{
+    return 0;
+}
+
 }  // namespace
 
 DWORD OpenFileNameFlags(TOpenOptions options)
@@ -101,6 +111,10 @@ bool TOpenDialog::Execute(HWND owner)
     // browsing must not move it. Windows ignores the flag for the open
     // dialog, hence the guard as well.
     request.Flags = OpenFileNameFlags(Options) | OFN_NOCHANGEDIR;
+    if (request.Flags & OFN_EXPLORER) {
+        request.Flags |= OFN_ENABLEHOOK;
+        request.lpfnHook = PassEverythingOn;
+    }
     BOOL confirmed;
     {
         TCurrentFolderKept folderKept;

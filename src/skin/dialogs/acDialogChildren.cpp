@@ -8,6 +8,7 @@
 
 #include "skin/adapters/acAdapterState.h"
 #include "skin/adapters/acEditWnd.h"
+#include "skin/dialogs/ShellHostWindows.h"
 #include "skin/dialogs/acBtnWnd.h"
 #include "skin/dialogs/acComboBoxWnd.h"
 #include "skin/dialogs/acDlgPanelWnd.h"
@@ -142,6 +143,8 @@ void TacDialogChildren::AttachAll(HWND dialog, TsSkinManager* manager)
 void TacDialogChildren::Visit(HWND parent, TsSkinManager* manager)
 {
     for (HWND child = GetTopWindow(parent); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsShellHostWindow(child))
+            continue;  // the shell's framework keeps its own look, all the way down
         Visit(child, manager);
         // A window with an adapter (active or not) is never adapted again.
         if (TacMainWnd::FromWindow(child) || SendSkinCommand(child, scQueryHandled) == 1)

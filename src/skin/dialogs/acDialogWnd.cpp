@@ -1,5 +1,6 @@
 #include "skin/dialogs/acDialogWnd.h"
 
+#include "skin/dialogs/ShellHostWindows.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/sCommonData.h"
 #include "skin/engine/sSkinManager.h"
@@ -7,9 +8,16 @@
 
 namespace {
 
-// Sent by some dialogs of the system when their layout changes.
+// WM_USER + 302, a private message of some of the system's dialogs, which
+// they send to themselves once their controls have been laid out anew (it
+// has no public documentation). Sender and answerer are the dialog's own
+// procedure; WParam and LParam are its own and not read here. The adapter
+// lets the dialog answer it first, then adapts the children it may have
+// made and redraws.
 constexpr UINT kDialogLayoutChanged = 0x52E;
-// Asks a dialog adapter to adapt its new children.
+// The engine command asking a dialog adapter to adapt its new children:
+// sent by whoever made children (no argument, LParam unused), and posted by
+// the adapter to itself when the activation hook sees a child being created.
 constexpr int kAttachChildren = 28;
 
 }  // namespace
@@ -178,8 +186,7 @@ bool TacDialogWnd::HandleCommand(TMessage& m)
                                             : LRESULT(GetSysColor(COLOR_BTNFACE));
         return true;
     case kAttachChildren:
-        if (AttachChildren)
-            AttachChildren();
+        AdaptChildrenNow();
         return false;
     case scQueryBackground:
         AnswerBackground(m);
@@ -196,99 +203,159 @@ bool TacDialogWnd::HandleCommand(TMessage& m)
 
 void TacDialogWnd::WndProc(TMessage& m)
 {
-    if (!setUp_ || !IsActive()) {
+    if (!setUp_ || !IsActive() || !Dispatch(m))
         TacScrollWnd::WndProc(m);
-        return;
-    }
+}
+
+bool TacDialogWnd::Dispatch(TMessage& m)
+{
     if (insideColors_.Handle(m, SkinManager(), [this](TMessage& passed) { TacScrollWnd::WndProc(passed); }))
-        return;
-    TsCommonData& data = SkinData();
+        return true;
     switch (m.Msg) {
     case SM_SKINCMD:
-        if (HandleCommand(m))
-            return;
-        break;
+        return HandleCommand(m);
     case WM_NCPAINT:
-        if (IsVisible()) {
-            OutputFrame(m);
-            return;
-        }
-        break;
+        return NcPaint(m);
     case WM_ERASEBKGND:
         EraseBackground(m);
-        return;
+        return true;
+    case WM_PAINT:
+        Paint(m);
+        return true;
+    case WM_NCMOUSELEAVE:
+    case WM_MOUSELEAVE:
+        caption_.SetHotHitCode(0);
+        return false;
+    case WM_MOUSEMOVE:
+        MouseMove();
+        return false;
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+        Resized(m);
+        return true;
+    case WM_ENABLE:
+    case WM_SETTEXT:
+        return StateChanged(m);
+    case WM_NCACTIVATE:
+        Activation(m);
+        return true;
+    case WM_CTLCOLORDLG:
+        AnswerDialogColor(m);
+        return true;
+    case WM_DRAWITEM:
+        DrawItem(m);
+        return false;
+    case WM_GETDLGCODE:
+        m.Result = 0;
+        return true;
+    case kDialogLayoutChanged:
+        LayoutChanged(m);
+        return true;
+    case WM_SYSCOMMAND:
+        SysCommand(m);
+        return true;
+    default:
+        return DispatchCaptionMouse(m);
+    }
+}
+
+bool TacDialogWnd::DispatchCaptionMouse(TMessage& m)
+{
+    switch (m.Msg) {
     case WM_NCHITTEST:
         caption_.HitTest(m);
-        return;
+        return true;
     case WM_NCLBUTTONDOWN:
         caption_.NcLButtonDown(m);
-        return;
+        return true;
     case WM_NCLBUTTONUP:
     case WM_LBUTTONUP:  // a release over the client never sets off a held caption button
         caption_.ButtonUp(m);
-        return;
+        return true;
     case WM_NCLBUTTONDBLCLK:
         caption_.NcLButtonDblClk(m);
-        return;
+        return true;
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONUP:
         caption_.NcRButton(m);
-        return;
-    case WM_NCMOUSELEAVE:
-        caption_.SetHotHitCode(0);
-        break;
-    case WM_MOUSEMOVE:
-        if (IsEnabled())
-            ClearHotWindow();
-        break;
-    case WM_MOUSELEAVE:
-        caption_.SetHotHitCode(0);
-        break;
-    case WM_SIZE:
-    case WM_WINDOWPOSCHANGED:
-        data.CacheInvalid = true;
-        if (!DialogState().DialogRegionUpdating)
-            regionStale_ = true;
-        TacScrollWnd::WndProc(m);
-        if (m.Msg == WM_SIZE && !Destroyed())
-            Redraw(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        return;
-    case WM_ENABLE:
-    case WM_SETTEXT:
-        if (IsVisible()) {
-            TacScrollWnd::WndProc(m);
-            data.CacheInvalid = true;
-            SendMessageW(Window(), WM_NCPAINT, 1, 0);
-            return;
-        }
-        break;
-    case WM_NCACTIVATE:
-        Activation(m);
-        return;
-    case WM_CTLCOLORDLG:
-        AnswerDialogColor(m);
-        return;
-    case WM_DRAWITEM:
-        if (auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam); item && item->CtlType == ODT_STATIC)
-            SetBkMode(item->hDC, TRANSPARENT);
-        break;
-    case WM_GETDLGCODE:
-        m.Result = 0;
-        return;
-    case kDialogLayoutChanged:
-        CallOldHandler(m);
-        if (AttachChildren)
-            AttachChildren();
-        Redraw(RDW_FRAME | RDW_UPDATENOW | RDW_INVALIDATE);
-        return;
-    case WM_SYSCOMMAND:
-        SysCommand(m);
-        return;
-    case WM_PAINT:
-        CallOldHandler(m);
-        return;
+        return true;
     default:
-        break;
+        return false;
     }
+}
+
+bool TacDialogWnd::NcPaint(TMessage& m)
+{
+    if (!IsVisible())
+        return false;
+    OutputFrame(m);
+    return true;
+}
+
+void TacDialogWnd::MouseMove()
+{
+    if (IsEnabled())
+        ClearHotWindow();
+}
+
+void TacDialogWnd::Resized(TMessage& m)
+{
+    SkinData().CacheInvalid = true;
+    if (!DialogState().DialogRegionUpdating)
+        regionStale_ = true;
     TacScrollWnd::WndProc(m);
+    if (m.Msg == WM_SIZE && !Destroyed())
+        Redraw(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+bool TacDialogWnd::StateChanged(TMessage& m)
+{
+    if (!IsVisible())
+        return false;
+    TacScrollWnd::WndProc(m);
+    SkinData().CacheInvalid = true;
+    SendMessageW(Window(), WM_NCPAINT, 1, 0);
+    return true;
+}
+
+void TacDialogWnd::DrawItem(TMessage& m)
+{
+    if (auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam); item && item->CtlType == ODT_STATIC)
+        SetBkMode(item->hDC, TRANSPARENT);
+}
+
+void TacDialogWnd::LayoutChanged(TMessage& m)
+{
+    CallOldHandler(m);
+    AdaptChildrenNow();
+    Redraw(RDW_FRAME | RDW_UPDATENOW | RDW_INVALIDATE);
+}
+
+void TacDialogWnd::AdaptChildrenNow()
+{
+    adaptPending_ = false;
+    if (AttachChildren)
+        AttachChildren();
+}
+
+void TacDialogWnd::AdaptChildrenSoon()
+{
+    // The child is not made yet: it is adapted once its creation is over,
+    // by a posted command, which comes before the child's first WM_PAINT.
+    // Children made in a row share one walk.
+    if (adaptPending_)
+        return;
+    adaptPending_ = PostMessageW(Window(), SM_SKINCMD, SkinCmdParam(TsSkinCommand(kAttachChildren)), 0);
+}
+
+void TacDialogWnd::ChildCreated(HWND parent)
+{
+    HWND dialog = parent ? GetAncestor(parent, GA_ROOT) : nullptr;
+    if (!dialog)
+        return;
+    auto* adapter = dynamic_cast<TacDialogWnd*>(TacMainWnd::FromWindow(dialog));
+    if (!adapter || !adapter->setUp_ || !adapter->IsActive() || adapter->Destroyed() ||
+        IsInsideShellHost(parent, dialog))
+        return;
+    adapter->AdaptChildrenSoon();
 }

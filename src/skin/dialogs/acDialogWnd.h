@@ -57,6 +57,11 @@ public:
 
     void WndProc(TMessage& m) override;
 
+    // The activation hook's word that a child window is being created under
+    // parent: when parent lies in a skinned dialog (outside the shell's
+    // hosts), the dialog adapts its new children before they first paint.
+    static void ChildCreated(HWND parent);
+
 protected:
     void AfterSubclass(bool subclass) override;
     // The window system's caption buttons, shape and colours come back.
@@ -67,7 +72,19 @@ private:
     TsCaptionButtonRules ButtonRules() const override;
     void ChooseButtonImages();
     void UpdateSystemMenu() override;
+    // The message handlers; each dispatcher answers whether it took the
+    // message, the rest goes on to the scroll-bar layer.
+    bool Dispatch(TMessage& m);
+    bool DispatchCaptionMouse(TMessage& m);
     bool HandleCommand(TMessage& m);
+    bool NcPaint(TMessage& m);
+    void MouseMove();
+    void Resized(TMessage& m);
+    bool StateChanged(TMessage& m);
+    void DrawItem(TMessage& m);
+    void LayoutChanged(TMessage& m);
+    void AdaptChildrenSoon();
+    void AdaptChildrenNow();
     void Redraw(UINT flags);
 
     // Painting (acDialogWndPaint.cpp).
@@ -82,6 +99,8 @@ private:
     void OutputFrame(TMessage& m);
     void UpdateRegion();
     void EraseBackground(TMessage& m);
+    void Paint(TMessage& m);
+    void PaintBackgroundOver(HRGN area);
     void AnswerBackground(TMessage& m);
     void AnswerDialogColor(TMessage& m);
 
@@ -119,6 +138,7 @@ private:
     Size regionSize_;
     bool regionStale_ = true;
     bool firstEraseDone_ = false;
+    bool adaptPending_ = false;
     TBitmap buttonsBackground_;
     int buttonsBackgroundLeft_ = 0;
     TacSystemMenu systemMenu_;

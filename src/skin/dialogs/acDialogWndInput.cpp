@@ -59,6 +59,7 @@ void TacDialogWnd::Activation(TMessage& m)
 
 void TacDialogWnd::SysCommand(TMessage& m)
 {
+    // The system keeps the four low bits of a WM_SYSCOMMAND for itself.
     UINT command = UINT(m.WParam & 0xFFF0);
     if (caption_.KeyMenu(m))
         return;

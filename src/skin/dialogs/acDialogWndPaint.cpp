@@ -4,6 +4,7 @@
 
 #include "skin/dialogs/acDialogWnd.h"
 
+#include "skin/dialogs/ShellHostWindows.h"
 #include "skin/engine/EngineState.h"
 #include "skin/engine/CacheCopy.h"
 #include "skin/engine/SkinCommands.h"
@@ -16,9 +17,24 @@
 
 namespace {
 
-// A window may ask to keep the window system's shape by answering this.
+// 0xBC4D: the dialog adapter sends it to its dialog before shaping the
+// window, with WParam kKeepShapeAnswer and LParam 0. A dialog that answers
+// kKeepShapeAnswer keeps the window system's shape (no region is set); any
+// other answer (the default procedure's 0) lets the skin cut the corners.
 constexpr UINT kQueryKeepShape = 48205;
 constexpr WPARAM kKeepShapeAnswer = 16802;
+
+// Every child's place, shown or hidden: a child paints itself, and some
+// dialogs draw their text over a hidden child's place.
+void ExcludeEveryChild(HDC dc, HWND window)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+}
 
 }  // namespace
 
@@ -214,9 +230,40 @@ void TacDialogWnd::EraseBackground(TMessage& m)
     if (!given)
         ReleaseDC(Window(), dc);
     for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetWindowLongW(child, GWL_STYLE) & WS_CHILD)
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_CHILD) && !IsShellHostWindow(child))
             SendSkinCommand(child, scResumePainting);
     m.Result = 1;
+}
+
+void TacDialogWnd::Paint(TMessage& m)
+{
+    // A message box of common controls 6 fills a white message area and a
+    // grey button strip here, over the background just erased; other
+    // dialogs draw text of their own. The dialog paints first, then the
+    // skin's background goes over what it painted outside its children.
+    UniqueRegion area(CreateRectRgn(0, 0, 0, 0));
+    bool painting = !m.WParam && GetUpdateRgn(Window(), area.Get(), FALSE) > NULLREGION;
+    CallOldHandler(m);
+    if (painting && !Destroyed())
+        PaintBackgroundOver(area.Get());
+}
+
+void TacDialogWnd::PaintBackgroundOver(HRGN area)
+{
+    TsCommonData& data = SkinData();
+    if (data.CacheInvalid || !CacheReady())
+        PaintWholeWindow();
+    if (!CacheReady())
+        return;
+    WindowDc windowDc(Window());
+    HDC dc = windowDc.Get();
+    SaveDcGuard saved(dc);
+    SelectClipRgn(dc, area);
+    ExcludeEveryChild(dc, Window());
+    Point offset = ClientOffset();
+    RECT client{};
+    GetClientRect(Window(), &client);
+    BitBlt(dc, 0, 0, client.right, client.bottom, data.CacheBitmap()->Canvas().Handle(), offset.x, offset.y, SRCCOPY);
 }
 
 void TacDialogWnd::AnswerBackground(TMessage& m)

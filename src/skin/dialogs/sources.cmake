@@ -3,6 +3,7 @@
 # adapters of its child windows.
 target_sources(pvx_skin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DialogText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ShellHostWindows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acBtnWnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acComboBoxWnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/acDialogChildren.cpp

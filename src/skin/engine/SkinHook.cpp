@@ -19,6 +19,11 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam)
             handlers.Activate(window);
         else if (code == HCBT_DESTROYWND && handlers.Destroy)
             handlers.Destroy(window);
+        else if (code == HCBT_CREATEWND && handlers.ChildCreated) {
+            const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+            if (cs && (cs->style & WS_CHILD))
+                handlers.ChildCreated(cs->hwndParent);
+        }
     } catch (...) {
         if (Application)
             Application->HandleException(std::current_exception());

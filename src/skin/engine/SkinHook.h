@@ -10,6 +10,7 @@
 struct TsSkinHookHandlers {
     std::function<void(HWND)> Activate;  // a window is about to be activated
     std::function<void(HWND)> Destroy;   // a window is about to be destroyed
+    std::function<void(HWND)> ChildCreated;  // a child of this parent is being created
     // The hook goes with the skin: what it made for the windows it saw
     // lets go of them (open dialogs get their own look back).
     std::function<void()> Removed;

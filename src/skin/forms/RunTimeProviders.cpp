@@ -233,6 +233,7 @@ void InstallRunTimeProviders()
     TsSkinHookHandlers& handlers = SkinHookHandlers();
     handlers.Activate = Activating;
     handlers.Destroy = Destroying;
+    handlers.ChildCreated = TacDialogWnd::ChildCreated;
     handlers.Removed = HookRemoved;
     handlers.SkinChanged = SkinChanged;
 }

@@ -9,6 +9,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/ErrorBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OpenFileDialogTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShellDialogsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SystemDialogTreesTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/controls/PvxControlTestSupport.cpp
   )
 endif()
