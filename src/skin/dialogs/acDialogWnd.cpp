@@ -15,10 +15,6 @@ namespace {
 // lets the dialog answer it first, then adapts the children it may have
 // made and redraws.
 constexpr UINT kDialogLayoutChanged = 0x52E;
-// The engine command asking a dialog adapter to adapt its new children:
-// sent by whoever made children (no argument, LParam unused), and posted by
-// the adapter to itself when the activation hook sees a child being created.
-constexpr int kAttachChildren = 28;
 
 }  // namespace
 
@@ -185,7 +181,7 @@ bool TacDialogWnd::HandleCommand(TMessage& m)
         m.Result = data.Section().IsValid() ? ResolveSkinColor(data.Section().Data().Color)
                                             : LRESULT(GetSysColor(COLOR_BTNFACE));
         return true;
-    case kAttachChildren:
+    case scAttachChildren:
         AdaptChildrenNow();
         return false;
     case scQueryBackground:
@@ -345,7 +341,7 @@ void TacDialogWnd::AdaptChildrenSoon()
     // Children made in a row share one walk.
     if (adaptPending_)
         return;
-    adaptPending_ = PostMessageW(Window(), SM_SKINCMD, SkinCmdParam(TsSkinCommand(kAttachChildren)), 0);
+    adaptPending_ = PostMessageW(Window(), SM_SKINCMD, SkinCmdParam(scAttachChildren), 0);
 }
 
 void TacDialogWnd::ChildCreated(HWND parent)

@@ -91,6 +91,11 @@ enum TsSkinCommand : WORD {
     // A parent -> a skinned group box answers the height of its caption band
     // in pixels (0 without one). Argument 0; LParam 0.
     scQueryCaptionHeight = 27,
+    // Whoever made children in a skinned dialog, or the dialog adapter itself
+    // (posted once when the activation hook sees a child being created) ->
+    // the dialog adapter adapts its children not yet adapted. Argument 0;
+    // LParam 0; result 0.
+    scAttachChildren = 28,
     // Default manager, tracking the window under the pointer -> the window
     // entered / left updates its hot look. Argument 0; LParam manager.
     scMouseEnter = 29,
