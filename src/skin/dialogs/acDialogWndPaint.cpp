@@ -13,14 +13,6 @@
 #include "skin/paint/SkinItem.h"
 #include "toolkit/Handles.h"
 
-namespace {
-
-// A window may ask to keep the window system's shape by answering this.
-constexpr UINT kQueryKeepShape = 48205;
-constexpr WPARAM kKeepShapeAnswer = 16802;
-
-}  // namespace
-
 bool TacDialogWnd::CacheReady() const
 {
     TBitmap* cache = SkinData().CacheBitmap();
