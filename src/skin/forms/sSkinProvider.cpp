@@ -124,11 +124,15 @@ void TsSkinProvider::Notification(TComponent* component, TOperation operation)
     TComponent::Notification(component, operation);
     if (!form_ || component == this)
         return;
+    // The binding keeps no pointer to a manager that goes (by then it is only
+    // a component: compared by address), and takes one that comes when it names none.
+    TsSkinManager* used = skinData_->SkinManager();
+    if (operation == TOperation::opRemove && used && static_cast<TComponent*>(used) == component) {
+        skinData_->SetSkinManager(nullptr);
+        return;
+    }
     if (auto* manager = dynamic_cast<TsSkinManager*>(component)) {
-        // The binding keeps no pointer to a manager that goes, and takes one that comes when it names none.
-        if (operation == TOperation::opRemove && skinData_->SkinManager() == manager)
-            skinData_->SetSkinManager(nullptr);
-        else if (operation == TOperation::opInsert && !skinData_->SkinManager())
+        if (operation == TOperation::opInsert && !used)
             skinData_->SetSkinManager(manager);
         return;
     }
