@@ -1,6 +1,7 @@
 #include "toolkit/Application.h"
 
 #include <new>
+#include <utility>
 
 #include "core/Exceptions.h"
 #include "toolkit/Form.h"
@@ -48,6 +49,8 @@ void TApplication::Initialize()
     handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, "TApplication", "", WS_POPUP, 0, 0, 0, 0,
                               nullptr, nullptr, instance, nullptr);
 
+    icon_.LoadFromResourceName(instance, "MAINICON");
+
     hintWindow_ = new THintWindow(this);
     hintTimer_ = new TTimer(this);
     hintTimer_->SetEnabled(false);
@@ -61,6 +64,40 @@ void TApplication::FormDestroyed(TCustomForm* form)
 {
     if (mainForm_ == form)
         mainForm_ = nullptr;
+}
+
+void TApplication::Minimize()
+{
+    if (!mainForm_ || !mainForm_->HandleAllocated() || IsIconic(mainForm_->Handle()))
+        return;
+    CancelHint();
+    struct Walk {
+        HWND main, self;
+        std::vector<HWND>* hidden;
+    } walk{mainForm_->Handle(), handle_, &hiddenByMinimize_};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* w = reinterpret_cast<Walk*>(data);
+            if (window != w->main && window != w->self && IsWindowVisible(window) && !GetWindow(window, GW_OWNER)) {
+                ShowWindow(window, SW_HIDE);
+                w->hidden->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&walk));
+    minimized_ = true;
+    SendMessageA(mainForm_->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TApplication::MainFormRestored()
+{
+    if (!minimized_)
+        return;
+    minimized_ = false;
+    for (HWND window : std::exchange(hiddenByMinimize_, {}))
+        if (IsWindow(window))
+            ShowWindow(window, SW_SHOWNA);
 }
 
 void TApplication::Run()

@@ -12,6 +12,7 @@
 
 #include "toolkit/Component.h"
 #include "toolkit/Handles.h"
+#include "toolkit/Icon.h"
 
 class TControl;
 class TWinControl;
@@ -28,6 +29,8 @@ public:
     void Initialize();
     HWND Handle() const { return handle_; }
     const std::string& Title() const { return title_; }
+    // The program's icon (its MAINICON resource), empty when it has none.
+    TIcon& Icon() { return icon_; }
     void SetTitle(const std::string& title) { title_ = title; }
 
     // Creates a form owned by the application; the first one becomes the main form.
@@ -42,6 +45,13 @@ public:
     }
     TCustomForm* MainForm() const { return mainForm_; }
     void FormDestroyed(TCustomForm* form);
+
+    // Minimizes the application: every other window it shows that the main
+    // form does not own (those go with it) is hidden, and the main form goes
+    // to its taskbar button. The main form's restoring brings them back.
+    void Minimize();
+    void MainFormRestored();
+    bool Minimized() const { return minimized_; }
 
     void Run();
     void Terminate();
@@ -79,10 +89,13 @@ private:
 
     HWND handle_ = nullptr;
     std::string title_;
+    TIcon icon_;
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
     bool showingError_ = false;  // the error box is up
     bool showHint_ = true;
+    bool minimized_ = false;
+    std::vector<HWND> hiddenByMinimize_;
     TControl* mouseControl_ = nullptr;
     TControl* hintControl_ = nullptr;
     THintWindow* hintWindow_ = nullptr;

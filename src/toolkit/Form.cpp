@@ -278,6 +278,10 @@ void TCustomForm::WndProc(TMessage& m)
             return;
         }
         break;
+    case WM_SIZE:
+        if (m.WParam != SIZE_MINIMIZED && Application && Application->MainForm() == this)
+            Application->MainFormRestored();
+        break;
     case CM_DIALOGKEY:
         m.Result = HandleDialogKey(m.WParam) ? 1 : 0;
         return;

@@ -260,6 +260,7 @@ void TWinControl::InsertControl(TControl* control)
             windowed->CreateWnd();
         control->Invalidate();
     }
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 void TWinControl::RemoveControl(TControl* control)
@@ -274,6 +275,8 @@ void TWinControl::RemoveControl(TControl* control)
     control->Invalidate();
     std::erase(controls_, control);
     control->parent_ = nullptr;
+    if (!IsDestroying())
+        Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), FALSE);
 }
 
 int TWinControl::TabOrder() const

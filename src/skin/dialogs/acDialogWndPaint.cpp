@@ -17,13 +17,6 @@
 
 namespace {
 
-// 0xBC4D: the dialog adapter sends it to its dialog before shaping the
-// window, with WParam kKeepShapeAnswer and LParam 0. A dialog that answers
-// kKeepShapeAnswer keeps the window system's shape (no region is set); any
-// other answer (the default procedure's 0) lets the skin cut the corners.
-constexpr UINT kQueryKeepShape = 48205;
-constexpr WPARAM kKeepShapeAnswer = 16802;
-
 // Every child's place, shown or hidden: a child paints itself, and some
 // dialogs draw their text over a hidden child's place.
 void ExcludeEveryChild(HDC dc, HWND window)

@@ -11,8 +11,11 @@ void TsCaptionInput::HitTest(TMessage& m)
     TsCaptionButtonLayout layout;
     for (std::size_t b = 0; b < slots.size(); ++b)
         layout.buttons[b] = {!slots[b].Place.IsEmpty(), slots[b].Place};
-    int code = CaptionHitCode(WindowPoint(window, m.LParam), owner_.Geometry(), owner_.CaptionFrameState(), layout,
-                              owner_.ButtonRules(), owner_.CaptionButtonHeight());
+    Point p = WindowPoint(window, m.LParam);
+    int code = owner_.FrameHitCode(p);
+    if (code == htNowhere)
+        code = CaptionHitCode(p, owner_.Geometry(), owner_.CaptionFrameState(), layout, owner_.ButtonRules(),
+                              owner_.CaptionButtonHeight());
     if (code == htNowhere || code == htSkinCaption) {
         SetHotHitCode(0);
         owner_.PassOn(m);
@@ -114,11 +117,10 @@ void TsCaptionInput::ButtonUp(TMessage& m)
 
 void TsCaptionInput::ReleaseMinimize(TMessage& m, bool over)
 {
-    HWND window = owner_.CaptionWindow();
     bool held = owner_.ButtonHeld();
     if (held && over) {
         SetHotHitCode(0);
-        SendMessageW(window, WM_SYSCOMMAND, IsIconic(window) ? SC_RESTORE : SC_MINIMIZE, 0);
+        owner_.MinimizeByButton();
         owner_.MinimizeClicked();
         return;
     }

@@ -32,6 +32,10 @@ public:
     // Where the owners answer alike actions differently.
     // The hot code a hit code makes (the hit code itself, or 0 for none).
     virtual int HotCodeOfHit(int code) const = 0;
+    // The hit code of a point of the window (window coordinates) that lies on
+    // a part of the frame other than the caption, such as a size grip;
+    // htNowhere for none.
+    virtual int FrameHitCode(Point) const { return htNowhere; }
     // A caption button became hot by a hit test.
     virtual void ButtonHitByMouse() {}
     // The bottom of the caption icon below the window's top, where a click on it opens the system menu.
@@ -42,6 +46,12 @@ public:
     virtual bool CaptionDoubleClickSizes() const = 0;
     // A double click on the caption icon.
     virtual void CloseFromIcon() = 0;
+    // The minimize button was clicked: the window is minimized (restored when it is).
+    virtual void MinimizeByButton()
+    {
+        HWND window = CaptionWindow();
+        SendMessageW(window, WM_SYSCOMMAND, IsIconic(window) ? SC_RESTORE : SC_MINIMIZE, 0);
+    }
     // The minimize button was clicked and its command carried out.
     virtual void MinimizeClicked() {}
     // A release that clicks no button (and one over a maximize button that

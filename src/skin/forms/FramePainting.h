@@ -17,6 +17,15 @@
 #include "skin/paint/SectionRef.h"
 
 class TBitmap;
+
+// The question whether a window keeps the window system's shape: the skinned
+// dialog window sends it to the window it skins with WParam
+// kKeepShapeAnswer before it cuts the window's region, and a window that
+// answers kKeepShapeAnswer keeps its rectangle. The form skinning component
+// answers 0 for its form itself (a form it skins always takes the skin's
+// shape), so the form's own handler never sees the question.
+constexpr UINT kQueryKeepShape = 0xBC4D;
+constexpr WPARAM kKeepShapeAnswer = 0x41A2;
 class TsSkinModel;
 struct TsMaskData;
 

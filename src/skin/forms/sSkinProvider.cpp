@@ -119,6 +119,29 @@ void TsSkinProvider::Loaded()
     }
 }
 
+void TsSkinProvider::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (!form_ || component == this)
+        return;
+    // The binding keeps no pointer to a manager that goes (by then it is only
+    // a component: compared by address), and takes one that comes when it names none.
+    TsSkinManager* used = skinData_->SkinManager();
+    if (operation == TOperation::opRemove && used && static_cast<TComponent*>(used) == component) {
+        skinData_->SetSkinManager(nullptr);
+        return;
+    }
+    if (auto* manager = dynamic_cast<TsSkinManager*>(component)) {
+        if (operation == TOperation::opInsert && !used)
+            skinData_->SetSkinManager(manager);
+        return;
+    }
+    auto* control = dynamic_cast<TWinControl*>(component);
+    if (operation == TOperation::opInsert && control && adapter_ && !IsLoading() && adapter_->Supports(control) &&
+        control->HandleAllocated())
+        AttachAdapters(control->Parent());
+}
+
 TsSkinManager* TsSkinProvider::SkinManager() const
 {
     return skinData_->SkinManager();
@@ -153,7 +176,12 @@ void TsSkinProvider::SetShowAppIcon(bool value)
 void TsSkinProvider::SetUseGlobalColor(bool value)
 {
     useGlobalColor_ = value;
-    ApplyFormColor();
+    if (!form_ || IsLoading())
+        return;
+    if (value)
+        ApplyFormColor();
+    else if (!skinData_->CustomColor())
+        form_->SetColor(clBtnFace);  // the form's own colour comes back; a custom one was never replaced
 }
 
 void TsSkinProvider::ApplyFormColor()
@@ -227,9 +255,12 @@ void TsSkinProvider::ChooseButtonImages()
     for (TsCaptionSlot& s : slots_)
         s = {};
     restoreMask_ = -1;
+    gripMask_ = -1;
     TsSkinManager* manager = SkinManager();
     if (!manager || !form_)
         return;
+    const TsSkinModel& model = manager->Model();
+    gripMask_ = model.GetMaskIndex(model.CommonIndexes().GlobalInfo, "GLOBALINFO", "GRIPIMAGE");
     TsFrameStyle style = FrameStyleOf(form_->BorderStyle());
     bool big = style == TsFrameStyle::bsSingle || style == TsFrameStyle::bsSizeable;
     ChooseCaptionImages(manager->Model(), big, skinData_->SectionIndex(), skinData_->SkinSection(), slots_,
@@ -297,9 +328,21 @@ void TsSkinProvider::PopupSystemMenu(POINT at)
     if (!form_ || !form_->HandleAllocated())
         return;
     UpdateSystemMenu();
-    UINT command = systemMenu_.Popup(form_->Handle(), at);
-    if (command)
+    std::vector<std::string> skins;
+    TsSkinManager* manager = SkinManager();
+    if (MakeSkinMenu && manager)
+        manager->ListSkins(skins, 2);
+    UINT command = systemMenu_.Popup(form_->Handle(), at, skins, manager ? manager->SkinName() : std::string());
+    if (command >= TsSystemMenu::kFirstSkinCommand && command < TsSystemMenu::SkinCommand(skins.size())) {
+        manager->SetSkinName(skins[command - TsSystemMenu::kFirstSkinCommand]);
+        return;
+    }
+    if (command == SC_MINIMIZE)
+        Minimize();
+    else if (command)
         SendMessageA(form_->Handle(), WM_SYSCOMMAND, command, 0);
+    if (command == SC_RESTORE || command == SC_MAXIMIZE)
+        UpdateSystemMenu();
 }
 
 void TsSkinProvider::FadeToNewLook(unsigned milliseconds)
@@ -370,261 +413,3 @@ void TsSkinProvider::AnswerBackground(TsBgQuery& q)
     q.OffsetY = offset.y;
 }
 
-void TsSkinProvider::HandleSkinCommand(TMessage& m)
-{
-    bool ours = reinterpret_cast<TsSkinManager*>(m.LParam) == SkinManager();
-    WORD argument = SkinCmdArgument(m.WParam);
-    HWND window = form_->HandleAllocated() ? form_->Handle() : nullptr;
-    bool visible = window && IsWindowVisible(window);
-    m.Result = 0;
-    switch (SkinCmdOf(m.WParam)) {
-    case scSkinLoaded:
-        if (!ours)
-            return;
-        skinData_->HandleSkinCommand(m);
-        InitializeSkin();
-        ApplyFormColor();
-        skinData_->CacheInvalid = true;
-        regionApplied_ = false;
-        if (visible)
-            SendMessageA(window, WM_NCPAINT, 1, 0);
-        m.Result = 0;
-        return;
-    case scSkinRemoved:
-        if (!ours)
-            return;
-        DropAdapters(m);
-        skinData_->HandleSkinCommand(m);
-        RestoreWindowSystemLook();
-        m.Result = 0;
-        return;
-    case scRepaint:
-        if (!ours)
-            return;
-        regionApplied_ = false;
-        if (visible && !animating_) {
-            skinData_->CacheInvalid = true;
-            RedrawWindow(window, nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_NOCHILDREN);
-        }
-        ApplyFormColor();
-        skinData_->Updating = false;
-        AttachAdapters();
-        if (adapter_)
-            adapter_->Broadcast(m);
-        return;
-    case scControlChanged:
-        AttachAdapters(reinterpret_cast<TWinControl*>(m.LParam));
-        return;
-    case scQueryProvider:
-        m.Result = reinterpret_cast<LRESULT>(static_cast<TsFormSkinner*>(this));
-        return;
-    case scQueryHandled:
-        m.Result = 1;
-        return;
-    case scSetUpdating:
-        skinData_->Updating = argument == 1;
-        if (skinData_->Updating)
-            skinData_->CacheInvalid = true;
-        return;
-    case scQueryCacheInvalid:
-        m.Result = skinData_->Updating && skinData_->NeedsFullRepaint();
-        return;
-    case scQueryColor:
-        m.Result = AnswerColor();
-        return;
-    case scQueryBackground:
-        if (m.LParam)
-            AnswerBackground(*reinterpret_cast<TsBgQuery*>(m.LParam));
-        return;
-    case scFreezeCache:
-        skinData_->CacheFrozen = argument == 1;
-        if (skinData_->CacheFrozen)
-            PaintWholeWindow();
-        return;
-    case scSetPaintingChild:
-        skinData_->PaintingChild = reinterpret_cast<TControl*>(m.LParam);
-        return;
-    case scQueryComplexBackground:
-        m.Result = Skinned() && skinData_->Section().Data().GradientPercent + skinData_->Section().Data().ImagePercent > 0;
-        return;
-    case scRedrawOff:
-        if (window)
-            SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-        return;
-    case scRedrawOn:
-        if (window) {
-            SendMessageA(window, WM_SETREDRAW, TRUE, 0);
-            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW |
-                                                       RDW_ALLCHILDREN);
-        }
-        return;
-    case scQueryClientOffset: {
-        Point offset = window ? ClientOffset() : Point{};
-        m.Result = MAKELONG(offset.x, offset.y);
-        return;
-    }
-    default:
-        if (!skinData_->HandleSkinCommand(m))
-            Pass(m);
-        return;
-    }
-}
-
-void TsSkinProvider::HandleMessage(TMessage& m)
-{
-    if (m.Msg == SM_SKINCMD) {
-        HandleSkinCommand(m);
-        return;
-    }
-    if (m.Msg == WM_CREATE) {
-        Pass(m);
-        InitializeSkin();
-        return;
-    }
-    if (!Skinned() || !form_->HandleAllocated()) {
-        Pass(m);
-        return;
-    }
-    switch (m.Msg) {
-    case WM_NCPAINT:
-        if (pendingFadeIn_) {
-            unsigned time = std::exchange(pendingFadeIn_, 0);
-            SendMessageA(form_->Handle(), WM_SETREDRAW, FALSE, 0);
-            UpdateRegion();
-            AnimateFormShow(form_, time);
-        } else if (!animating_) {
-            WholeWindowDc windowDc(form_->Handle());
-            OutputFrame(windowDc.Get());
-        }
-        m.Result = 0;
-        return;
-    case WM_NCACTIVATE:
-        Activation(m);
-        return;
-    case WM_SETTEXT:
-        TextChange(m);
-        return;
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return;
-    case WM_PAINT: {
-        PaintDc dc(form_->Handle(), m.WParam);
-        PaintClient(dc.Get(), dc.Area());
-        m.Result = 0;
-        return;
-    }
-    case WM_PRINT:
-        PrintWindowInto(reinterpret_cast<HDC>(m.WParam));
-        m.Result = 0;
-        return;
-    case WM_PRINTCLIENT:
-    case 0x93:
-    case CM_INVALIDATE:
-    case 0xBC4D:
-    case WM_ENTERIDLE:
-        m.Result = 0;
-        return;
-    case WM_NCHITTEST:
-        caption_.HitTest(m);
-        return;
-    case WM_NCLBUTTONDOWN:
-        caption_.NcLButtonDown(m);
-        return;
-    case WM_NCLBUTTONUP:
-    case WM_LBUTTONUP:
-        caption_.ButtonUp(m);
-        return;
-    case WM_NCLBUTTONDBLCLK:
-        caption_.NcLButtonDblClk(m);
-        return;
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-        caption_.NcRButton(m);
-        return;
-    case WM_NCMOUSEMOVE:
-        if (!trackingLeave_) {
-            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, form_->Handle(), 0};
-            trackingLeave_ = TrackMouseEvent(&track);
-        }
-        Pass(m);
-        return;
-    case WM_NCMOUSELEAVE:
-        trackingLeave_ = false;
-        caption_.SetHotHitCode(0);
-        Pass(m);
-        return;
-    case WM_MOUSELEAVE:
-    case CM_MOUSELEAVE:
-        caption_.SetHotHitCode(0);
-        Pass(m);
-        return;
-    case WM_MOUSEMOVE:
-        Pass(m);
-        if (hotHitCode_ != 0)
-            caption_.SetHotHitCode(0);
-        ClearHotWindow(form_->Handle());
-        return;
-    case WM_SYSCOMMAND:
-        SysCommand(m);
-        return;
-    case WM_SIZE: {
-        Pass(m);
-        TBitmap* cache = skinData_->CacheBitmap();
-        RECT w;
-        GetWindowRect(form_->Handle(), &w);
-        bool resized = !cache || cache->Width() != w.right - w.left || cache->Height() != w.bottom - w.top;
-        if (IsWindowVisible(form_->Handle()) && !animating_ && resized && !IsIconic(form_->Handle())) {
-            regionApplied_ = false;
-            skinData_->CacheInvalid = true;
-            SendMessageA(form_->Handle(), WM_NCPAINT, 1, 0);
-        }
-        return;
-    }
-    case WM_SHOWWINDOW:
-        if (m.WParam)
-            showState_ = IsIconic(form_->Handle()) ? 2 : IsZoomed(form_->Handle()) ? 3 : 1;
-        Pass(m);
-        return;
-    case CM_SHOWINGCHANGED:
-        // Controls made since the skin came are adapted before the form shows.
-        if (m.WParam)
-            AttachAdapters();
-        Showing(m);
-        return;
-    case WM_PARENTNOTIFY:
-        Pass(m);
-        if (LOWORD(m.WParam) == WM_CREATE)
-            AttachAdapters();
-        return;
-    case WM_SETTINGCHANGE:
-        skinData_->CacheInvalid = true;
-        Pass(m);
-        if (TsSkinManager* manager = SkinManager())
-            manager->SystemSettingChanged(reinterpret_cast<const char*>(m.LParam));
-        return;
-    case WM_ACTIVATE:
-        Pass(m);
-        UpdateSystemMenu();
-        return;
-    case CM_VISIBLECHANGED:
-        Pass(m);
-        if (!m.WParam)
-            skinData_->EmptyCache();
-        return;
-    case CM_ENABLEDCHANGED:
-        Pass(m);
-        skinData_->CacheInvalid = true;
-        SendMessageA(form_->Handle(), WM_NCPAINT, 1, 0);
-        return;
-    case CM_COLORCHANGED:
-        if (skinData_->CustomColor()) {
-            skinData_->CacheInvalid = true;
-            Pass(m);
-        }
-        return;
-    default:
-        Pass(m);
-        return;
-    }
-}

@@ -91,15 +91,43 @@ public:
     // The adapter skinning the form's standard controls; nullptr while unskinned.
     TacCtrlAdapter* Adapter() const { return adapter_.get(); }
 
+    // The caption band's background is kept for the next caption repaint.
+    bool HasSavedTitle() const { return savedTitle_ && !savedTitle_->Empty(); }
+
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
 
     void Attach();
     void Detach();
-    void HandleMessage(TMessage& m);
-    void HandleSkinCommand(TMessage& m);
     void Pass(TMessage& m);
+
+    // The form's messages (sSkinProviderMessages.cpp): a dispatch over the
+    // message families, each false when the message is none of its own.
+    void HandleMessage(TMessage& m);
+    void Created(TMessage& m);
+    bool PaintMessage(TMessage& m);
+    bool FrameMouseMessage(TMessage& m);
+    bool WindowStateMessage(TMessage& m);
+    bool NotificationMessage(TMessage& m);
+    void NcPaint(TMessage& m);
+    void Resized(TMessage& m);
+    void InvalidateStaleCorners(Size client);
+    void PositionChanging(TMessage& m);
+    void Activated(TMessage& m);
+    void ParentNotify(TMessage& m);
+    void ControlListChange(TMessage& m);
+    void MakeOpaqueToChildren(TWinControl* control);
+
+    // The engine's commands (sSkinProviderCommands.cpp), by family.
+    void HandleSkinCommand(TMessage& m);
+    bool SkinChangeCommand(TMessage& m);
+    bool QueryCommand(TMessage& m);
+    bool PaintingCommand(TMessage& m);
+    void SkinLoaded(TMessage& m);
+    void SkinRemoved(TMessage& m);
+    void Repaint(TMessage& m);
     bool Skinned() const;
     void InitializeSkin();
     void RestoreWindowSystemLook();
@@ -115,6 +143,10 @@ private:
     void PaintCaption(const TsFrameGeometry& g);
     void PaintCaptionButtons(const TsFrameGeometry& g);
     void PaintCaptionIcon(const TsFrameGeometry& g);
+    void PaintGrip(const TsFrameGeometry& g);
+    // Whether the caption band can be restored from SavedTitle now.
+    bool TitleFastPathReady(const TsFrameGeometry& g, int width, int height) const;
+    void SaveTitle(const TsFrameGeometry& g);
     void PaintCaptionText(const TsFrameGeometry& g);
     void DrawButton(TsCaptionButton b, bool dimmed);
     void RepaintButton(TsCaptionButton b) override;
@@ -139,6 +171,12 @@ private:
     bool CaptionDoubleClickSizes() const override;
     void CloseFromIcon() override;
     void MinimizeClicked() override;
+    void MinimizeByButton() override;
+    // The main form minimizes the whole application; any other form itself.
+    void Minimize();
+    int FrameHitCode(Point inWindow) const override;
+    // The grip's place in the window; empty without one.
+    Rect GripPlace(const TsFrameGeometry& g) const;
     bool PassesUnclickedRelease() const override { return true; }
     bool RepressesOnDoubleClick() const override { return true; }
     bool BorderlessPassesRightRelease() const override { return true; }
@@ -176,8 +214,14 @@ private:
     int buttonsBackgroundLeft_ = 0;
     TsCaptionSlots slots_;
     int restoreMask_ = -1;
+    int gripMask_ = -1;          // GLOBALINFO's GRIPIMAGE
     TsSystemMenu systemMenu_;
     TsSectionRef titleSection_;
+    std::unique_ptr<TBitmap> savedTitle_;  // the caption band before the caption was drawn on it
+    int savedTitleState_ = -1;   // the state it was painted in
+    int paintedState_ = -1;      // the state of the cache's last whole paint
+    bool fullTitleRepaint_ = false;
+    Size clientSize_;            // the client area at the last WM_SIZE; empty before the first
     bool trackingLeave_ = false;
     TsCaptionInput caption_{*this};
 };

@@ -11,6 +11,7 @@
 #include "skin/frame/FadeIn.h"
 #include "skin/model/SkinModel.h"
 #include "skin/paint/MaskFrames.h"
+#include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/Handles.h"
 
@@ -47,6 +48,30 @@ bool TsSkinProvider::CaptionDoubleClickSizes() const
 void TsSkinProvider::CloseFromIcon()
 {
     form_->Close();
+}
+
+void TsSkinProvider::MinimizeByButton()
+{
+    if (IsIconic(form_->Handle()))
+        SendMessageA(form_->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    else
+        Minimize();
+}
+
+void TsSkinProvider::Minimize()
+{
+    if (Application && Application->MainForm() == form_)
+        Application->Minimize();
+    else
+        SendMessageA(form_->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    UpdateSystemMenu();
+}
+
+int TsSkinProvider::FrameHitCode(Point inWindow) const
+{
+    Rect grip = GripPlace(Geometry());
+    // Right of and below the grip image's top-left corner, to the window's edge.
+    return !grip.IsEmpty() && inWindow.x >= grip.left && inWindow.y >= grip.top ? htSkinGrip : htNowhere;
 }
 
 void TsSkinProvider::MinimizeClicked()

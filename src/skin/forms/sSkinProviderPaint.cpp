@@ -3,6 +3,8 @@
 
 #include "skin/forms/sSkinProvider.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 
 #include "gfx/Blit.h"
@@ -16,7 +18,9 @@
 #include "skin/paint/MaskFrames.h"
 #include "skin/paint/MaskHoleRuns.h"
 #include "skin/paint/SkinItem.h"
+#include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -40,6 +44,34 @@ UINT AlignmentFlag(TAlignment a)
     return DT_LEFT;
 }
 
+// The program file's icon as the shell shows it, kept for the process.
+HICON ProgramShellIcon(bool large)
+{
+    static UniqueIcon icons[2];
+    static bool asked[2] = {false, false};
+    if (!asked[large]) {
+        asked[large] = true;
+        char path[MAX_PATH] = {};
+        SHFILEINFOA info{};
+        if (GetModuleFileNameA(nullptr, path, MAX_PATH) &&
+            SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_ICON | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)))
+            icons[large] = UniqueIcon(info.hIcon);
+    }
+    return icons[large].Get();
+}
+
+// A caption icon: the form's own, else the application's, else the program
+// file's as the shell shows it, else the system's generic one.
+HICON CaptionIconOf(TIcon& formIcon, bool large)
+{
+    for (TIcon* icon : {&formIcon, Application ? &Application->Icon() : nullptr})
+        if (icon && !icon->Empty())
+            return large || !icon->SmallHandle() ? icon->Handle() : icon->SmallHandle();
+    if (HICON shell = ProgramShellIcon(large))
+        return shell;
+    return LoadIconA(nullptr, IDI_APPLICATION);
+}
+
 }  // namespace
 
 bool TsSkinProvider::CacheReady() const
@@ -60,19 +92,99 @@ void TsSkinProvider::PaintWholeWindow()
         return;
     if (!CacheReady())
         PassToChildren(form_, SkinCmdParam(scOpaqueState), 1);
+    const bool fastTitle = TitleFastPathReady(g, width, height);
     TBitmap& cache = skinData_->CacheOfSize(width, height);
     View24 pixels = cache.Pixels24();
     const int state = formActive_ ? 1 : 0;
-    Rect whole{0, 0, width, height};
-    if (IsIconic(form_->Handle()))
-        whole.bottom = std::min(height, g.frameHeight + g.captionHeight + 1);
-    TsPaintTarget target(pixels, BgFromColor(int32_t(AnswerColor())));
-    PaintSkinItemFast(target, skinData_->Section(), whole, state, true);
+    if (fastTitle) {
+        CopyPixels(pixels, {0, 0}, savedTitle_->Pixels24(), savedTitle_->Pixels24().Bounds());
+    } else {
+        Rect whole{0, 0, width, height};
+        if (IsIconic(form_->Handle()))
+            whole.bottom = std::min(height, g.frameHeight + g.captionHeight + 1);
+        TsPaintTarget target(pixels, BgFromColor(int32_t(AnswerColor())));
+        PaintSkinItemFast(target, skinData_->Section(), whole, state, true);
+        PaintGrip(g);
+        paintedState_ = state;
+        SaveTitle(g);
+    }
     if (g.captionHeight != 0)
         PaintCaption(g);
+    fullTitleRepaint_ = false;
     skinData_->CacheInvalid = false;
     skinData_->Updating = false;
     firstPaintDone_ = true;
+}
+
+namespace {
+
+// The form's section looks the same in both states: a title band painted in one serves the other.
+bool StatesLookAlike(const TsGeneralData& s)
+{
+    return s.Color == s.HotColor && s.Transparency == s.HotTransparency && s.GradientPercent == 0 &&
+           s.HotGradientPercent == 0 && s.ImagePercent == 0 && s.HotImagePercent == 0;
+}
+
+// The border image is missing or has one state frame: active and inactive frames look alike.
+bool SingleFrameBorder(const TsSectionRef& section)
+{
+    const TsMaskData* border = section.Border();
+    return !border || MaskFrameCount(*border) <= 1;
+}
+
+}  // namespace
+
+bool TsSkinProvider::TitleFastPathReady(const TsFrameGeometry& g, int width, int height) const
+{
+    const TBitmap* cache = skinData_->CacheBitmap();
+    // Only the caption band is restored: the rest of the cache must hold this size's paint.
+    bool cacheKept = cache && !cache->Empty() && cache->Width() == width && cache->Height() == height;
+    const int state = formActive_ ? 1 : 0;
+    bool stateServes = (savedTitleState_ == state && paintedState_ == state) ||
+                       StatesLookAlike(skinData_->Section().Data());
+    return !fullTitleRepaint_ && cacheKept && HasSavedTitle() && savedTitle_->Width() == width &&
+           g.captionHeight != 0 && SingleFrameBorder(skinData_->Section()) && stateServes &&
+           !IsIconic(form_->Handle());
+}
+
+void TsSkinProvider::SaveTitle(const TsFrameGeometry& g)
+{
+    if (!SingleFrameBorder(skinData_->Section()) || g.captionHeight == 0)
+        return;
+    if (HasSavedTitle() && savedTitle_->Width() == g.formWidth)
+        return;
+    ConstView24 cache = skinData_->CacheBitmap()->Pixels24();
+    int height = std::min(g.captionHeight + g.frameHeight, cache.Height());
+    savedTitle_ = std::make_unique<TBitmap>();
+    savedTitle_->SetSize(cache.Width(), height, TPixelFormat::pf24bit);
+    CopyPixels(savedTitle_->Pixels24(), {0, 0}, cache, Rect{0, 0, cache.Width(), height});
+    savedTitleState_ = formActive_ ? 1 : 0;
+}
+
+Rect TsSkinProvider::GripPlace(const TsFrameGeometry& g) const
+{
+    HWND window = form_->Handle();
+    const TsSkinModel* model = skinData_->Section().Model;
+    // Only a window that can be sized has a grip to size it by.
+    if (GripMode != TsGripMode::gmRightBottom || form_->BorderStyle() != TFormBorderStyle::bsSizeable || !model ||
+        !model->IsValidMaskIndex(gripMask_) || IsIconic(window) || IsZoomed(window))
+        return {};
+    Size size = MaskFrameSize(model->Masks()[std::size_t(gripMask_)]);
+    RECT c;
+    GetClientRect(window, &c);
+    Point corner{g.clientOffset.x + c.right, g.clientOffset.y + c.bottom};
+    return {corner.x - size.width, corner.y - size.height, corner.x, corner.y};
+}
+
+void TsSkinProvider::PaintGrip(const TsFrameGeometry& g)
+{
+    Rect place = GripPlace(g);
+    if (place.IsEmpty())
+        return;
+    const TsSkinModel& model = *skinData_->Section().Model;
+    View24 pixels = skinData_->CacheBitmap()->Pixels24();
+    DrawGlyphMask(pixels, {place.left, place.top}, 0, BgFromImage(pixels, 0, 0),
+                  model.Masks()[std::size_t(gripMask_)], kGlyphNormal);
 }
 
 void TsSkinProvider::PaintCaption(const TsFrameGeometry& g)
@@ -138,11 +250,7 @@ void TsSkinProvider::PaintCaptionIcon(const TsFrameGeometry& g)
                        glyph.Width(), glyph.Height(), RGB(255, 0, 255));
         return;
     }
-    HICON icon = g.iconWidth > 16 ? form_->Icon().Handle() : form_->Icon().SmallHandle();
-    if (!icon)
-        icon = form_->Icon().Handle();
-    if (!icon)
-        icon = LoadIconA(nullptr, IDI_APPLICATION);
+    HICON icon = CaptionIconOf(form_->Icon(), g.iconHeight > 16);
     DrawIconEx(dc, g.iconRect.left, g.iconRect.top, icon, g.iconWidth, g.iconHeight, 0, nullptr, DI_NORMAL);
 }
 

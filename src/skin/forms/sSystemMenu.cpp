@@ -28,11 +28,39 @@ void TsSystemMenu::UpdateItems(const TsSystemMenuState& s)
     set(itClose, s.hadSystemMenu, true);
 }
 
-UINT TsSystemMenu::Popup(HWND owner, POINT at) const
+namespace {
+
+// The skins as radio items, a new column after every 20.
+HMENU SkinListMenu(const std::vector<std::string>& skins, const std::string& current)
+{
+    HMENU list = CreatePopupMenu();
+    for (std::size_t i = 0; list && i < skins.size(); ++i) {
+        UINT flags = MF_STRING | (i > 0 && i % 20 == 0 ? MF_MENUBARBREAK : 0) | (skins[i] == current ? MF_CHECKED : 0);
+        AppendMenuA(list, flags, TsSystemMenu::SkinCommand(i), skins[i].c_str());
+        MENUITEMINFOA radio{};
+        radio.cbSize = sizeof radio;
+        radio.fMask = MIIM_FTYPE;
+        radio.fType = MFT_RADIOCHECK | (i > 0 && i % 20 == 0 ? MFT_MENUBARBREAK : 0);
+        SetMenuItemInfoA(list, TsSystemMenu::SkinCommand(i), FALSE, &radio);
+    }
+    return list;
+}
+
+}  // namespace
+
+UINT TsSystemMenu::Popup(HWND owner, POINT at, const std::vector<std::string>& skins,
+                         const std::string& currentSkin) const
 {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu)
         return 0;
+    if (!skins.empty()) {
+        // The submenu belongs to the menu from here on and goes with it.
+        if (HMENU list = SkinListMenu(skins, currentSkin)) {
+            AppendMenuA(menu.Get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(list), "Available skins");
+            AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+        }
+    }
     for (const TsSystemMenuItem& item : items_) {
         if (!item.Visible)
             continue;

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 struct TsSystemMenuItem {
     const char* Name;
@@ -46,8 +47,13 @@ public:
     // Applies the visible and enabled rules.
     void UpdateItems(const TsSystemMenuState& state);
     // Shows the menu at a screen point for a form's window; the chosen
-    // item's command, or 0 when the menu closed without a choice.
-    UINT Popup(HWND owner, POINT at) const;
+    // item's command, or 0 when the menu closed without a choice. With
+    // skins, the menu starts with "Available skins", whose items (the
+    // current one checked) answer SkinCommand(i) for skin i.
+    UINT Popup(HWND owner, POINT at, const std::vector<std::string>& skins = {},
+               const std::string& currentSkin = {}) const;
+    static constexpr UINT kFirstSkinCommand = 0x1000;  // below every system command (0xF000 and up)
+    static UINT SkinCommand(std::size_t i) { return kFirstSkinCommand + UINT(i); }
 
 private:
     std::array<TsSystemMenuItem, kItemCount> items_;

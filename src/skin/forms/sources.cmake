@@ -7,7 +7,9 @@ target_sources(pvx_skin PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FramePainting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RunTimeProviders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sSkinProvider.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sSkinProviderCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sSkinProviderInput.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sSkinProviderMessages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sSkinProviderPaint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sSystemMenu.cpp
 )

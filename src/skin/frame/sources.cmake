@@ -5,4 +5,5 @@ target_sources(pvx_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FadeIn.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameGeometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScreenSnap.cpp
 )

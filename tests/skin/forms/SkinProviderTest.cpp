@@ -10,6 +10,7 @@
 
 #include "app/MainWindowFixture.h"
 #include "controls/PvxControlTestSupport.h"
+#include "skin/forms/PopupMenuReader.h"
 #include "skin/forms/RunTimeProviders.h"
 #include "skin/model/SkinModel.h"
 #include "skin/paint/MaskHoleRuns.h"
@@ -46,49 +47,6 @@ Point Centre(const Rect& r)
 {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
-
-// The items of the popup menu that opens next, read from inside its loop and closed.
-struct MenuItemText {
-    std::string text;
-    bool enabled;
-};
-class PopupMenuReader {
-public:
-    PopupMenuReader() { timer_ = SetTimer(nullptr, 0, 20, Tick); current_ = this; }
-    PopupMenuReader(const PopupMenuReader&) = delete;
-    PopupMenuReader& operator=(const PopupMenuReader&) = delete;
-    ~PopupMenuReader()
-    {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    std::vector<MenuItemText> items;
-    bool seen = false;
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND popup = FindWindowA("#32768", nullptr);
-        if (!current_ || current_->seen || !popup || !IsWindowVisible(popup))
-            return;
-        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
-        for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
-            char text[64] = {};
-            MENUITEMINFOA info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
-            info.dwTypeData = text;
-            info.cch = sizeof text - 1;
-            GetMenuItemInfoA(menu, UINT(i), TRUE, &info);
-            bool separator = info.fType & MFT_SEPARATOR;
-            current_->items.push_back({separator ? "-" : text, !(info.fState & MFS_DISABLED)});
-        }
-        current_->seen = true;
-        EndMenu();
-    }
-    static inline PopupMenuReader* current_ = nullptr;
-    UINT_PTR timer_;
-};
 
 class SkinnedFormTest : public MainWindowTest {
 protected:
@@ -320,4 +278,28 @@ TEST_F(SkinnedFormTest, ActivationsAndCaptionChangesLeaveNoObjectBehind)
     PumpMessages();
     EXPECT_LE(CountGdiObjects(), gdi + 1);
     EXPECT_LE(userObjects(), user + 1);
+}
+
+TEST_F(SkinnedFormTest, MinimizeInTheSystemMenuMinimizesTheWholeApplicationAndRestoringBringsItBack)
+{
+    // A window of the program that the main window does not own: only the application's minimizing hides it.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 40, 40, 80, 40, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(other);
+    PumpMessages();
+    {
+        PopupMenuReader reader({"Minimize"});
+        Point caption = ClientPoint(window, {200, provider->Geometry().frameHeight + 8});
+        MouseInput(window, caption, MOUSEEVENTF_RIGHTDOWN);
+        MouseInput(window, caption, MOUSEEVENTF_RIGHTUP);
+        PumpUntil([&] { return IsIconic(window); });
+        EXPECT_TRUE(reader.clicked);
+    }
+    EXPECT_TRUE(IsIconic(window));
+    EXPECT_FALSE(IsWindowVisible(other)) << "the application went, not the main window alone";
+    SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    PumpMessages();
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_TRUE(IsWindowVisible(other));
+    DestroyWindow(other);
 }

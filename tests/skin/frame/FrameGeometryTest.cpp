@@ -6,6 +6,7 @@
 #include "skin/frame/CaptionButtons.h"
 #include "skin/frame/FadeIn.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/frame/ScreenSnap.h"
 
 namespace {
 
@@ -160,4 +161,21 @@ TEST(FadeIn, AHundredMillisecondsAreThirteenFrames)
     EXPECT_EQ(frame.At(0, 0), (Rgb24{199, 100, 0})) << "rounding down";
     BlendFadeInFrame(frame.View(), screen.View(), form.View(), -20);
     EXPECT_EQ(frame.At(0, 0), form.At(0, 0)) << "below 0 counts as 0";
+}
+
+TEST(ScreenSnap, EdgesCloserThanTheBufferSnapFromEitherSide)
+{
+    const Rect work{0, 0, 1000, 700};
+    auto at = [&](int x, int y) { return SnapToWorkArea(Rect::FromSize(x, y, 300, 200), work, 10); };
+    EXPECT_EQ(at(500, 300), (Point{500, 300})) << "far from every edge";
+    EXPECT_EQ(at(9, 300), (Point{0, 300}));
+    EXPECT_EQ(at(-9, 300), (Point{0, 300})) << "outside the area too";
+    EXPECT_EQ(at(10, 300), (Point{10, 300})) << "the buffer itself is not closer";
+    EXPECT_EQ(at(500, 505), (Point{500, 500})) << "the bottom edge, 5 below";
+    EXPECT_EQ(at(691, 2), (Point{700, 0})) << "right and top at once";
+    EXPECT_EQ(SnapToWorkArea(Rect::FromSize(5, 3, 995, 500), work, 10), (Point{0, 0}))
+        << "left wins over right when both are close";
+    EXPECT_EQ(SnapToWorkArea(Rect::FromSize(1002, 300, 300, 200), Rect{1000, 0, 2000, 700}, 10),
+              (Point{1000, 300}))
+        << "a second monitor's area";
 }
