@@ -1,5 +1,6 @@
 #include "skin/adapters/acPanelWnd.h"
 
+#include "skin/engine/CacheCopy.h"
 #include "skin/engine/SkinCommands.h"
 #include "skin/engine/SkinDistribution.h"
 #include "skin/engine/sCommonData.h"
@@ -80,18 +81,19 @@ void TacPanelWnd::PaintClient(HDC dc)
     if (!cache || cache->Empty() || !panel)
         return;
     {
-        // Opaque children paint all of their place themselves; transparent
-        // labels are drawn over the cache.
+        // Opaque children paint all of their place themselves; windowless
+        // ones (labels) are put on the screen together with the piece of the
+        // look behind them, so the look never shows alone where they stand.
         SaveDcGuard saved(dc);
         IntersectClipRect(dc, dest.left, dest.top, dest.right, dest.bottom);
         for (TControl* child : panel->Controls())
-            if (child->Visible() && (child->ControlStyle & csOpaque)) {
+            if (child->Visible() && ((child->ControlStyle & csOpaque) || !dynamic_cast<TWinControl*>(child))) {
                 Rect r = child->BoundsRect();
                 ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
             }
         BitBlt(dc, 0, 0, dest.Width(), dest.Height(), cache->Canvas().Handle(), edge, edge, SRCCOPY);
     }
-    panel->PaintControls(dc);
+    PaintGraphicChildrenOverCache(panel, data, {edge, edge}, dc);
     for (TControl* child : panel->Controls())
         if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed && windowed->HandleAllocated())
             SendSkinCommand(windowed->Handle(), scResumePainting);

@@ -24,6 +24,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/FormData.h"
 #include "toolkit/GraphicControl.h"
+#include "toolkit/Panel.h"
 
 namespace {
 
@@ -59,6 +60,8 @@ public:
     TsSkinProvider* provider = nullptr;
     TNotingChild* child = nullptr;
     TsLabel* label = nullptr;
+    TPanel* panel = nullptr;
+    TNotingChild* panelChild = nullptr;
 
 protected:
     void ReadFormData() override
@@ -74,6 +77,8 @@ protected:
         child = CreateControl<TNotingChild>(this, this, "child", 20, 30, 80, 20);
         label = CreateControl<TsLabel>(this, this, "label", 20, 80, 120, 13);
         label->SetCaption("A skinned label");
+        panel = CreateControl<TPanel>(this, this, "panel", 180, 20, 120, 100);
+        panelChild = CreateControl<TNotingChild>(this, panel, "panelChild", 10, 10, 60, 20);
     }
 };
 
@@ -137,6 +142,18 @@ TEST_F(CacheCopyTest, WindowlessChildrenArePutOverTheirPieceOfTheCacheInOneCopy)
     EXPECT_EQ(child->paints, 1);
     EXPECT_FALSE(child->onScreen);
     EXPECT_EQ(GrabClientAsIs(form->Handle()).At(30, 31), PureBlue);
+}
+
+TEST_F(CacheCopyTest, AnAdaptedPanelPutsItsWindowlessChildrenOverItsLookInOneCopy)
+{
+    TNotingChild* child = form->panelChild;
+    child->paints = 0;
+    RedrawWindow(form->panel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessages();
+    ASSERT_GT(child->paints, 0);
+    EXPECT_FALSE(child->onScreen) << "composed off screen, never over the panel's look on the screen";
+    Image24 screen = GrabClientAsIs(form->panel->Handle());
+    EXPECT_EQ(screen.At(20, 11), PureBlue) << "what it drew reaches the screen";
 }
 
 TEST_F(CacheCopyTest, ADialogsCopyLeavesItsChildWindowsButShowsInsideAGroupBox)
