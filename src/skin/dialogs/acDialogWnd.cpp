@@ -251,32 +251,7 @@ bool TacDialogWnd::Dispatch(TMessage& m)
         SysCommand(m);
         return true;
     default:
-        return DispatchCaptionMouse(m);
-    }
-}
-
-bool TacDialogWnd::DispatchCaptionMouse(TMessage& m)
-{
-    switch (m.Msg) {
-    case WM_NCHITTEST:
-        caption_.HitTest(m);
-        return true;
-    case WM_NCLBUTTONDOWN:
-        caption_.NcLButtonDown(m);
-        return true;
-    case WM_NCLBUTTONUP:
-    case WM_LBUTTONUP:  // a release over the client never sets off a held caption button
-        caption_.ButtonUp(m);
-        return true;
-    case WM_NCLBUTTONDBLCLK:
-        caption_.NcLButtonDblClk(m);
-        return true;
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-        caption_.NcRButton(m);
-        return true;
-    default:
-        return false;
+        return caption_.Handle(m);
     }
 }
 

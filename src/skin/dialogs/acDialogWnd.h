@@ -75,7 +75,6 @@ private:
     // The message handlers; each dispatcher answers whether it took the
     // message, the rest goes on to the scroll-bar layer.
     bool Dispatch(TMessage& m);
-    bool DispatchCaptionMouse(TMessage& m);
     bool HandleCommand(TMessage& m);
     bool NcPaint(TMessage& m);
     void MouseMove();

@@ -4,6 +4,31 @@
 
 #include "toolkit/Handles.h"
 
+bool TsCaptionInput::Handle(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_NCHITTEST:
+        HitTest(m);
+        return true;
+    case WM_NCLBUTTONDOWN:
+        NcLButtonDown(m);
+        return true;
+    case WM_NCLBUTTONUP:
+    case WM_LBUTTONUP:  // a release over the client never sets off a held caption button
+        ButtonUp(m);
+        return true;
+    case WM_NCLBUTTONDBLCLK:
+        NcLButtonDblClk(m);
+        return true;
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+        NcRButton(m);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TsCaptionInput::HitTest(TMessage& m)
 {
     HWND window = owner_.CaptionWindow();

@@ -12,6 +12,10 @@ class TsCaptionInput {
 public:
     explicit TsCaptionInput(TsCaptionOwner& owner) : owner_(owner) {}
 
+    // Routes the caption's mouse messages (hit test, presses and releases on
+    // the frame, a release over the client) to the handlers below; false for
+    // any other message.
+    bool Handle(TMessage& m);
     void HitTest(TMessage& m);
     // The button of the hit code becomes the hot one (0: none); a held button is let go when it changes.
     void SetHotHitCode(int code);

@@ -105,24 +105,9 @@ void TsSkinProvider::NcPaint(TMessage& m)
 
 bool TsSkinProvider::FrameMouseMessage(TMessage& m)
 {
+    if (caption_.Handle(m))
+        return true;
     switch (m.Msg) {
-    case WM_NCHITTEST:
-        caption_.HitTest(m);
-        return true;
-    case WM_NCLBUTTONDOWN:
-        caption_.NcLButtonDown(m);
-        return true;
-    case WM_NCLBUTTONUP:
-    case WM_LBUTTONUP:
-        caption_.ButtonUp(m);
-        return true;
-    case WM_NCLBUTTONDBLCLK:
-        caption_.NcLButtonDblClk(m);
-        return true;
-    case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-        caption_.NcRButton(m);
-        return true;
     case WM_NCMOUSEMOVE:
         if (!trackingLeave_) {
             TRACKMOUSEEVENT track{sizeof track, TME_LEAVE | TME_NONCLIENT, form_->Handle(), 0};
