@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <string>
 
 #include "gfx/Blit.h"
 #include "skin/engine/CacheCopy.h"
@@ -51,10 +52,11 @@ HICON ProgramShellIcon(bool large)
     static bool asked[2] = {false, false};
     if (!asked[large]) {
         asked[large] = true;
-        char path[MAX_PATH] = {};
-        SHFILEINFOA info{};
-        if (GetModuleFileNameA(nullptr, path, MAX_PATH) &&
-            SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_ICON | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)))
+        // Wide and long enough for a program in a folder of any name or depth.
+        std::wstring path(32768, L'\0');
+        SHFILEINFOW info{};
+        if (GetModuleFileNameW(nullptr, path.data(), DWORD(path.size())) &&
+            SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | (large ? SHGFI_LARGEICON : SHGFI_SMALLICON)))
             icons[large] = UniqueIcon(info.hIcon);
     }
     return icons[large].Get();
