@@ -171,19 +171,6 @@ bool TacBtnWnd::GradientFollowsPlace() const
     return section.Data().GradientPercent > 0 || (hot && section.Data().HotGradientPercent > 0);
 }
 
-void TacBtnWnd::TrackMouse()
-{
-    POINT p{};
-    GetCursorPos(&p);
-    RECT r{};
-    GetWindowRect(Window(), &r);
-    bool inside = PtInRect(&r, p) && WindowFromPoint(p) == Window();
-    if (inside && SkinEngine().HotWindow != Window())
-        MakeHotWindow(Window());
-    else if (!inside && SkinEngine().HotWindow == Window())
-        ClearHotWindow();
-}
-
 void TacBtnWnd::WndProc(TMessage& m)
 {
     if (!IsActive()) {
@@ -221,7 +208,7 @@ void TacBtnWnd::WndProc(TMessage& m)
     case WM_MOUSEMOVE:
         CallOldHandler(m);
         if (!Destroyed() && IsEnabled() && DefaultManager())
-            TrackMouse();
+            TrackHotUnderCursor(Window());
         return;
     case WM_MOVE:
         CallOldHandler(m);

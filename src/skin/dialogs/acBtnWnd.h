@@ -31,7 +31,6 @@ private:
     void PaintNow(HDC dc);
     void Repaint();
     void QuietlyPass(TMessage& m);
-    void TrackMouse();
     bool GradientFollowsPlace() const;
 
     int quietDepth_ = 0;

@@ -75,17 +75,6 @@ void TacOwnPaintWnd::QuietlyPass(TMessage& m)
         Repaint();
 }
 
-void TacOwnPaintWnd::TrackMouse()
-{
-    POINT p{};
-    GetCursorPos(&p);
-    bool inside = WindowFromPoint(p) == Window();
-    if (inside && SkinEngine().HotWindow != Window())
-        MakeHotWindow(Window());
-    else if (!inside && SkinEngine().HotWindow == Window())
-        ClearHotWindow();
-}
-
 void TacOwnPaintWnd::WndProc(TMessage& m)
 {
     if (!IsActive()) {
@@ -111,7 +100,7 @@ void TacOwnPaintWnd::WndProc(TMessage& m)
     case WM_MOUSEMOVE:
         CallOldHandler(m);
         if (!Destroyed() && IsEnabled() && DefaultManager()) {
-            TrackMouse();
+            TrackHotUnderCursor(Window());
             MouseMoved();
         }
         return;

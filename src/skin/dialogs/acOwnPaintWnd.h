@@ -30,5 +30,4 @@ private:
     void PaintNow(HDC dc);
     void Paint(TMessage& m);
     void QuietlyPass(TMessage& m);
-    void TrackMouse();
 };

@@ -527,6 +527,17 @@ void ClearHotWindow(HWND except)
         SendSkinCommand(previous, scMouseLeave, 0, reinterpret_cast<LPARAM>(DefaultManager()));
 }
 
+void TrackHotUnderCursor(HWND window)
+{
+    POINT p{};
+    GetCursorPos(&p);
+    bool inside = WindowFromPoint(p) == window;
+    if (inside && SkinEngine().HotWindow != window)
+        MakeHotWindow(window);
+    else if (!inside && SkinEngine().HotWindow == window)
+        ClearHotWindow();
+}
+
 void TsCommonData::ParentBgChanged(WORD argument)
 {
     if (argument == 1 && section_.IsValid() && section_.Data().Transparency > 0)

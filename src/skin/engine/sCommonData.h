@@ -158,6 +158,9 @@ void MakeHotWindow(HWND window);
 // The manager tracks no window under the mouse; the one it tracked (unless
 // it is except) gets scMouseLeave.
 void ClearHotWindow(HWND except = nullptr);
+// Window becomes the tracked window when it is the one under the cursor, and
+// stops being it when it is not.
+void TrackHotUnderCursor(HWND window);
 
 // The background colour of a control as RGB: a skinned window's scQueryColor
 // answer, any other control's own Color.
